@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdint>
+#include <limits>
+#include <thread>
+
+#include "Clock.h"
+#include "PlayReadouts.h"
+#include "TestSupport.h"
+
+namespace morvane {
+
+// Sets the count directly, so the limits can be reached without billions of actions.
+class PlayReadoutsTestPeer {
+public:
+    static void setMoveCount(PlayReadouts& readouts, MoveCount count) {
+        readouts.moveCount_ = count;
+    }
+};
+
+namespace {
+
+using testing::FakeClock;
+
+TEST(PlayReadoutsTest, TextsAreEmptyUntilStart) {
+    FakeClock clock;
+    const PlayReadouts readouts(clock);
+    EXPECT_EQ(readouts.countText(), "");
+    EXPECT_EQ(readouts.elapsedText(), "");
+    EXPECT_EQ(clock.readCount(), 0U);
+}
+
+TEST(PlayReadoutsTest, StartTakesTwoReadingsAndZeroesTheCount) {
+    FakeClock clock({40000.0F, 40000.0078125F});
+    PlayReadouts readouts(clock);
+    readouts.start();
+    EXPECT_EQ(clock.readCount(), 2U);
+    EXPECT_EQ(readouts.elapsedText(), "0.0078125");
+    EXPECT_EQ(readouts.countText(), "0");
+    EXPECT_EQ(readouts.moveCount(), 0);
+}
+
+TEST(PlayReadoutsTest, RefreshMeasuresFromTheStartInSinglePrecision) {
+    FakeClock clock({40000.0F, 40000.0F});
+    PlayReadouts readouts(clock);
+    readouts.start();
+    EXPECT_EQ(readouts.elapsedText(), "0");
+
+    // Between 32,768 and 65,536 s readings are multiples of 1/256 s.
+    clock.setNow(40012.5078125F);
+    readouts.refreshElapsed();
+    EXPECT_EQ(readouts.elapsedText(), "12.50781");
+    EXPECT_EQ(readouts.countText(), "0");  // the count moves only with countAction
+}
+
+TEST(PlayReadoutsTest, NothingChangesWithoutAnAction) {
+    FakeClock clock({100.0F, 100.5F});
+    PlayReadouts readouts(clock);
+    readouts.start();
+    readouts.countAction();
+    clock.setNow(5000.0F);
+    EXPECT_EQ(readouts.elapsedText(), "0.5");
+    EXPECT_EQ(readouts.countText(), "1");
+    EXPECT_EQ(clock.readCount(), 2U);
+}
+
+TEST(PlayReadoutsTest, CountPassesSixteenAndThirtyTwoBitLimitsWithoutWrapping) {
+    FakeClock clock;
+    PlayReadouts readouts(clock);
+    readouts.start();
+    for (int i = 0; i < 3; ++i)
+        readouts.countAction();
+    EXPECT_EQ(readouts.countText(), "3");
+
+    PlayReadoutsTestPeer::setMoveCount(readouts, 32767);
+    readouts.countAction();
+    EXPECT_EQ(readouts.countText(), "32768");
+
+    PlayReadoutsTestPeer::setMoveCount(readouts, std::numeric_limits<std::int32_t>::max());
+    readouts.countAction();
+    EXPECT_EQ(readouts.countText(), "2147483648");
+    EXPECT_GT(readouts.moveCount(), 0);
+}
+
+TEST(PlayReadoutsTest, GameAcrossMidnightKeepsCountingUp) {
+    // The clock keeps counting past 86,400 s rather than restarting at midnight.
+    FakeClock clock({86399.5F, 86399.5F});
+    PlayReadouts readouts(clock);
+    readouts.start();
+    clock.setNow(86401.0F);
+    readouts.refreshElapsed();
+    EXPECT_EQ(readouts.elapsedText(), "1.5");
+}
+
+TEST(SystemClockTest, StartsAtTheTimeOfDayAndNeverRunsBackwards) {
+    SystemClock clock;
+    float previous = clock.secondsSinceMidnight();
+    EXPECT_GE(previous, 0.0F);
+    EXPECT_LT(previous, 86401.0F);
+    for (int i = 0; i < 5; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        const float now = clock.secondsSinceMidnight();
+        EXPECT_GE(now, previous);
+        previous = now;
+    }
+}
+
+}  // namespace
+}  // namespace morvane

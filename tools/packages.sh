@@ -1,0 +1,5 @@
+# The Debian packages each task needs; sourced by run.sh and test.sh.
+# shellcheck shell=bash
+# shellcheck disable=SC2034
+BUILD_PACKAGES=(build-essential cmake pkg-config qt6-base-dev libxcb1-dev fonts-liberation)
+TEST_PACKAGES=("${BUILD_PACKAGES[@]}" libgtest-dev xvfb xauth)
