@@ -3,11 +3,12 @@
 #include <charconv>
 #include <cmath>
 #include <string_view>
+#include <utility>
 
 namespace morvane {
 
-PlayReadouts::PlayReadouts(Clock& clock, char decimalSeparator)
-    : clock_(clock), decimalSeparator_(decimalSeparator) {}
+PlayReadouts::PlayReadouts(Clock& clock, std::string decimalSeparator)
+    : clock_(clock), decimalSeparator_(std::move(decimalSeparator)) {}
 
 void PlayReadouts::start() {
     startTime_ = clock_.secondsSinceMidnight();
@@ -27,7 +28,7 @@ void PlayReadouts::countAction() {
     countText_ = std::to_string(moveCount_);
 }
 
-std::string PlayReadouts::formatElapsed(float seconds, char decimalSeparator) {
+std::string PlayReadouts::formatElapsed(float seconds, std::string_view decimalSeparator) {
     // No pair of clock readings gives these; spell them out rather than print digits.
     if (std::isnan(seconds))
         return "nan";

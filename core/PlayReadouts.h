@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "Clock.h"
 
@@ -14,8 +15,9 @@ using MoveCount = std::int64_t;
 // the last action. They change only when an action refreshes them.
 class PlayReadouts {
 public:
-    // `decimalSeparator` is the user's locale separator for the seconds readout.
-    explicit PlayReadouts(Clock& clock, char decimalSeparator = '.');
+    // `decimalSeparator` is the user's locale separator for the seconds readout, in UTF-8
+    // (some locales use a character outside ASCII).
+    explicit PlayReadouts(Clock& clock, std::string decimalSeparator = ".");
 
     // Takes the start time, writes the elapsed text from a second reading, and sets the count to 0.
     void start();
@@ -28,13 +30,13 @@ public:
 
     // Seconds as the readout shows them: 7 significant digits, plain decimals, no trailing
     // zeros or separator, no thousands separators.
-    static std::string formatElapsed(float seconds, char decimalSeparator);
+    static std::string formatElapsed(float seconds, std::string_view decimalSeparator);
 
 private:
     friend class PlayReadoutsTestPeer;  // lets tests set the count near its limits
 
     Clock& clock_;
-    char decimalSeparator_;
+    std::string decimalSeparator_;
     float startTime_ = 0.0F;
     MoveCount moveCount_ = 0;
     std::string countText_;

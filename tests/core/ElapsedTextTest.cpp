@@ -8,7 +8,7 @@
 namespace morvane {
 namespace {
 
-std::string format(float seconds, char separator = '.') {
+std::string format(float seconds, std::string_view separator = ".") {
     return PlayReadouts::formatElapsed(seconds, separator);
 }
 
@@ -54,10 +54,11 @@ TEST(ElapsedTextTest, NegativeValuesBeginWithMinus) {
 }
 
 TEST(ElapsedTextTest, UsesTheLocaleSeparatorAndNoThousandsSeparators) {
-    EXPECT_EQ(format(12.5078125F, ','), "12,50781");
-    EXPECT_EQ(format(-0.25F, ','), "-0,25");
-    EXPECT_EQ(format(54321.5F, ','), "54321,5");
-    EXPECT_EQ(format(7.0F, ','), "7");
+    EXPECT_EQ(format(12.5078125F, ","), "12,50781");
+    EXPECT_EQ(format(-0.25F, ","), "-0,25");
+    EXPECT_EQ(format(54321.5F, ","), "54321,5");
+    EXPECT_EQ(format(7.0F, ","), "7");
+    EXPECT_EQ(format(2.5F, "\u066B"), "2\u066B5");  // Arabic decimal separator
 }
 
 }  // namespace
