@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPoint>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+#include <QWindow>
+#include <functional>
+#include <memory>
+
+#include "ApplicationLook.h"
+#include "Clock.h"
+#include "GameWindow.h"
+
+namespace morvane::test {
+
+// A clock the test moves by hand.
+class FakeClock final : public Clock {
+public:
+    float now = 40000.0F;
+    float secondsSinceMidnight() override { return now; }
+};
+
+inline const QString kMissingHelpFile = QStringLiteral("/nonexistent/morvane-test/Morvane.html");
+
+// A game window as the program makes it, with a clock the test controls.
+struct TestGame {
+    FakeClock clock;
+    GameWindow window{clock, kMissingHelpFile, QStringLiteral(".")};
+
+    template <typename T = QWidget>
+    T* control(const char* name) {
+        T* found = window.findChild<T*>(QString::fromLatin1(name));
+        if (found == nullptr)
+            qFatal("no control named %s", name);
+        return found;
+    }
+
+    // Shows the window and waits until it has the keyboard.
+    bool showActive() {
+        window.show();
+        window.activateWindow();
+        return QTest::qWaitForWindowActive(&window);
+    }
+
+    QPoint centreOf(const QWidget* widget) const {
+        return widget->mapTo(&window, widget->rect().center());
+    }
+
+    // Real press and release through the window, so Qt decides which control is hit.
+    void clickAt(QPoint windowPos) {
+        QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, windowPos);
+    }
+    void click(const QWidget* widget) { clickAt(centreOf(widget)); }
+    void key(int key) { QTest::keyClick(window.windowHandle(), static_cast<Qt::Key>(key)); }
+
+    QString countText() const {
+        return QString::fromStdString(window.game().readouts().countText());
+    }
+};
+
+// Runs `action` on the next modal box once it is up; the test then triggers the box.
+inline void whenModalShown(std::function<void(QWidget*)> action) {
+    auto* poll = new QTimer;
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, [poll, action] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr || !modal->isVisible())
+            return;
+        poll->stop();
+        poll->deleteLater();
+        action(modal);
+    });
+    poll->start();
+}
+
+}  // namespace morvane::test

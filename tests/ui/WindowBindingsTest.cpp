@@ -1,0 +1,267 @@
+// Each window event through real mouse and key events: what it changes, and that it counts once.
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+#include "BoardState.h"
+#include "HelpFileLocation.h"
+#include "HelpLauncher.h"
+#include "UiTestSupport.h"
+
+using namespace morvane;
+using morvane::test::TestGame;
+using morvane::test::whenModalShown;
+
+namespace {
+
+Cell cellOf(char home) {
+    return *Cell::findByHome(home);
+}
+
+}  // namespace
+
+class WindowBindingsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { applyApplicationLook(); }
+
+    void firstFrameShowsTheStartedGame() {
+        TestGame game;
+        const auto check = [&] {
+            const BoardState& board = game.window.game().board();
+            for (Cell cell : BoardState::cells()) {
+                QCOMPARE(board.tileAt(cell), GlyphTile(cell.homeCharacter()));
+            }
+            QCOMPARE(board.tileInHand(Hand::LetterHand), BlankTile);
+            QCOMPARE(board.tileInHand(Hand::NumberHand), BlankTile);
+            QVERIFY(game.control<QRadioButton>("Option1")->isChecked());
+            QVERIFY(!game.control<QRadioButton>("Option2")->isChecked());
+            QVERIFY(!game.control<QRadioButton>("Option3")->isChecked());
+            // "1": start-up's own level selection, and no second one from checking Option1.
+            QCOMPARE(game.control<QLineEdit>("Text1")->text(), QStringLiteral("1"));
+            QCOMPARE(game.control<QLabel>("Label5")->text(), QStringLiteral("0"));
+        };
+        check();  // before it is shown
+        QVERIFY(game.showActive());
+        check();
+    }
+
+    void cellClickExchangesWithItsHand() {
+        TestGame game;
+        QVERIFY(game.showActive());
+        game.clock.now += 2.5F;
+        game.click(game.control("Picture4"));  // capital A
+        const BoardState& board = game.window.game().board();
+        QCOMPARE(board.tileAt(cellOf('A')), BlankTile);
+        QCOMPARE(board.tileInHand(Hand::LetterHand), GlyphTile('A'));
+        QCOMPARE(board.tileInHand(Hand::NumberHand), BlankTile);
+        QCOMPARE(game.control<QLineEdit>("Text1")->text(), QStringLiteral("2"));
+        QCOMPARE(game.control<QLabel>("Label5")->text(), QStringLiteral("2.5"));
+
+        game.click(game.control("Picture82"));  // digit 0 goes to the number hand
+        QCOMPARE(board.tileInHand(Hand::NumberHand), GlyphTile('0'));
+        QCOMPARE(board.tileInHand(Hand::LetterHand), GlyphTile('A'));
+        QCOMPARE(game.countText(), QStringLiteral("3"));
+    }
+
+    void doubleClickExchangesOnce() {
+        TestGame game;
+        QVERIFY(game.showActive());
+        QTest::mouseDClick(game.window.windowHandle(), Qt::LeftButton, {},
+                           game.centreOf(game.control("Picture4")));
+        QCOMPARE(game.window.game().board().tileInHand(Hand::LetterHand), GlyphTile('A'));
+        QCOMPARE(game.countText(), QStringLiteral("2"));
+
+        // The same with the events sent straight to the holder: press, release, double-click,
+        // release.
+        QWidget* holder = game.control("Picture3");
+        QTest::mouseClick(holder, Qt::LeftButton);
+        QTest::mouseDClick(holder, Qt::LeftButton);
+        QTest::mouseRelease(holder, Qt::LeftButton);
+        QCOMPARE(game.window.game().board().tileInHand(Hand::LetterHand), GlyphTile('B'));
+        QCOMPARE(game.countText(), QStringLiteral("3"));
+    }
+
+    void pressThatEndsElsewhereIsNoClick() {
+        TestGame game;
+        QVERIFY(game.showActive());
+        QWindow* handle = game.window.windowHandle();
+        QTest::mousePress(handle, Qt::LeftButton, {}, game.centreOf(game.control("Picture4")));
+        QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(200, 20));
+        QTest::mouseClick(game.control("Picture4"), Qt::RightButton);
+        QCOMPARE(game.countText(), QStringLiteral("1"));
+    }
+
+    void controlsWithoutBindingsDoNothing() {
+        TestGame game;
+        QVERIFY(game.showActive());
+        for (const char* inert : {"Picture64", "Picture27", "Label1", "Label2", "Label3", "Label4",
+                                  "Label5", "Label6", "Text1", "Frame1"}) {
+            game.click(game.control(inert));
+        }
+        // Lines, and the hidden hand stores beside the two hand views.
+        game.clickAt({368, 160});
+        game.clickAt({340, 248});
+        game.clickAt({380, 152});
+        game.clickAt({280, 248});  // left of Picture64, over the hidden Picture63
+        game.clickAt({450, 150});  // right of Picture27, over the hidden Picture28
+        QCOMPARE(game.countText(), QStringLiteral("1"));
+        const BoardState& board = game.window.game().board();
+        QCOMPARE(board.tileInHand(Hand::LetterHand), BlankTile);
+        QCOMPARE(board.tileInHand(Hand::NumberHand), BlankTile);
+    }
+
+    void handExchangeByMouseAndSpace() {
+        TestGame game;
+        QVERIFY(game.showActive());
+        game.click(game.control("Picture4"));
+        game.click(game.control("Command5"));
+        const BoardState& board = game.window.game().board();
+        QCOMPARE(board.tileInHand(Hand::NumberHand), GlyphTile('A'));
+        QCOMPARE(board.tileInHand(Hand::LetterHand), BlankTile);
+        game.control("Command5")->setFocus();
+        game.key(Qt::Key_Space);
+        QCOMPARE(board.tileInHand(Hand::LetterHand), GlyphTile('A'));
+        QCOMPARE(game.countText(), QStringLiteral("4"));
+        game.key(Qt::Key_Return);  // not a button key here
+        QCOMPARE(game.countText(), QStringLiteral("4"));
+    }
+
+    // The hidden shuffle temporaries over its upper corners do not shield the button.
+    void shuffleTakesClicksOverItsWholeArea() {
+        TestGame game;
+        QVERIFY(game.showActive());
+        const BoardState& board = game.window.game().board();
+        const auto digitsReversed = [&] { return board.tileAt(cellOf('0')) == GlyphTile('9'); };
+        game.clickAt({563, 331});  // top-left corner, under Picture45
+        QVERIFY(digitsReversed());
+        game.clickAt({637, 331});  // top-right corner, under Picture46
+        QVERIFY(!digitsReversed());
+        game.control("Command1")->setFocus();
+        game.key(Qt::Key_Space);
+        QVERIFY(digitsReversed());
+        QCOMPARE(board.tileAt(cellOf('A')), GlyphTile('A'));
+        QCOMPARE(game.countText(), QStringLiteral("4"));
+    }
+
+    void optionsSelectLevelsByMouseAndArrows() {
+        TestGame game;
+        QVERIFY(game.showActive());
+        const auto level = [&] { return game.window.game().currentLevel(); };
+        game.click(game.control("Option2"));
+        QCOMPARE(level(), Level::LettersOnly);
+        QVERIFY(game.control<QRadioButton>("Option2")->isChecked());
+        QCOMPARE(game.countText(), QStringLiteral("2"));
+        // Selecting the selected option again is an action too.
+        game.click(game.control("Option2"));
+        QCOMPARE(game.countText(), QStringLiteral("3"));
+
+        game.key(Qt::Key_Down);
+        QCOMPARE(level(), Level::LettersAndNumbers);
+        QVERIFY(game.control<QRadioButton>("Option3")->isChecked());
+        QCOMPARE(game.countText(), QStringLiteral("4"));
+        game.key(Qt::Key_Up);
+        game.key(Qt::Key_Up);
+        QCOMPARE(level(), Level::NumbersOnly);
+        QVERIFY(game.control<QRadioButton>("Option1")->isChecked());
+        QCOMPARE(game.countText(), QStringLiteral("6"));
+        // Left and Right move through the stacked options too.
+        game.key(Qt::Key_Right);
+        QCOMPARE(level(), Level::LettersOnly);
+        game.key(Qt::Key_Left);
+        QCOMPARE(level(), Level::NumbersOnly);
+        QCOMPARE(game.countText(), QStringLiteral("8"));
+        // Shuffle follows the selected level.
+        game.click(game.control("Option2"));
+        game.click(game.control("Command1"));
+        QCOMPARE(game.window.game().board().tileAt(cellOf('A')), GlyphTile('z'));
+    }
+
+    void typedCountIsOverwrittenByTheNextAction() {
+        TestGame game;
+        QVERIFY(game.showActive());
+        auto* count = game.control<QLineEdit>("Text1");
+        game.click(count);
+        QTest::keyClicks(count, "999");
+        QVERIFY(count->text().contains("999"));
+        QCOMPARE(game.window.game().readouts().moveCount(), 1);
+        game.click(game.control("Picture5"));
+        QCOMPARE(count->text(), QStringLiteral("2"));
+    }
+
+    void aboutCountsWhenDismissed_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("OK button") << "ok";
+        QTest::newRow("Return") << "return";
+        QTest::newRow("Escape") << "escape";
+        QTest::newRow("close button") << "close";
+    }
+
+    void aboutCountsWhenDismissed() {
+        QFETCH(QString, how);
+        TestGame game;
+        QVERIFY(game.showActive());
+        QString title, text;
+        int buttons = 0;
+        bool hasIcon = true;
+        whenModalShown([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            QVERIFY(box != nullptr);
+            title = box->windowTitle();
+            text = box->text();
+            buttons = static_cast<int>(box->buttons().size());
+            hasIcon = box->icon() != QMessageBox::NoIcon;
+            QCOMPARE(game.countText(), QStringLiteral("1"));  // not counted while open
+            game.clock.now += 7.5F;  // the seconds are read when the box closes
+            if (how == "ok")
+                QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+            if (how == "return")
+                QTest::keyClick(box, Qt::Key_Return);
+            if (how == "escape")
+                QTest::keyClick(box, Qt::Key_Escape);
+            if (how == "close")
+                box->windowHandle()->close();
+        });
+        game.click(game.control("Command2"));
+        QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
+        QCOMPARE(title, QStringLiteral("Morvane"));
+        QVERIFY(!text.isEmpty() && !text.contains('\n'));
+        QCOMPARE(buttons, 1);
+        QVERIFY(!hasIcon);
+        QCOMPARE(game.countText(), QStringLiteral("2"));
+        QCOMPARE(game.control<QLabel>("Label5")->text(), QStringLiteral("7.5"));
+    }
+
+    void helpWithoutItsFileSaysSoAndCountsNothing() {
+        TestGame game;
+        QVERIFY(game.showActive());
+        QString message;
+        whenModalShown([&](QWidget* modal) {
+            message = qobject_cast<QMessageBox*>(modal)->text();
+            QTest::keyClick(modal, Qt::Key_Escape);
+        });
+        game.key(Qt::Key_F1);
+        QTRY_VERIFY(!message.isEmpty());
+        QVERIFY(message.contains(test::kMissingHelpFile));
+        QCOMPARE(game.countText(), QStringLiteral("1"));
+        QCOMPARE(game.window.help().helpFile(), test::kMissingHelpFile);
+    }
+
+    void helpFileComesFromTheBuildTreeOnlyWhenRunFromIt() {
+        const QString build = QDir::tempPath();
+        QCOMPARE(
+            HelpFileLocation::choose(build, build + "/.", "/b/Morvane.html", "/i/Morvane.html"),
+            QStringLiteral("/b/Morvane.html"));
+        QCOMPARE(HelpFileLocation::choose("/usr/bin", build, "/b/Morvane.html", "/i/Morvane.html"),
+                 QStringLiteral("/i/Morvane.html"));
+        QVERIFY(QDir::isAbsolutePath(HelpFileLocation::forExecutableIn("/usr/bin")));
+        QVERIFY(HelpFileLocation::forExecutableIn("/usr/bin").endsWith("/morvane/Morvane.html"));
+    }
+};
+
+QTEST_MAIN(WindowBindingsTest)
+#include "WindowBindingsTest.moc"

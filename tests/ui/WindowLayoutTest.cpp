@@ -1,0 +1,334 @@
+// The window as built from its layout: geometry, colours, fonts, captions and focus order.
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSet>
+#include <QStyleOptionButton>
+#include <QtTest>
+#include <map>
+
+#include "BoardState.h"
+#include "CaptionedFrame.h"
+#include "ClassicPalette.h"
+#include "PictureHolder.h"
+#include "TileArtwork.h"
+#include "UiTestSupport.h"
+#include "WindowBuilder.h"
+#include "WindowLayout.h"
+
+using namespace morvane;
+using morvane::test::TestGame;
+
+namespace {
+
+// Pixel rectangles at 96 DPI, in window coordinates, of every control that is not a cell.
+const std::map<QString, QRect>& expectedPixelRects() {
+    static const std::map<QString, QRect> rects{
+        {"Label1", {16, 16, 41, 17}},
+        {"Label4", {336, 8, 193, 17}},
+        {"Label2", {400, 56, 49, 17}},
+        {"Label3", {632, 16, 33, 17}},
+        {"Text1", {672, 16, 49, 19}},
+        {"Picture27", {400, 136, 33, 33}},
+        {"Picture28", {432, 136, 33, 33}},
+        {"Command5", {352, 184, 33, 33}},
+        {"Picture63", {264, 232, 33, 33}},
+        {"Picture64", {296, 232, 33, 33}},
+        {"Label5", {384, 264, 281, 33}},
+        {"Label6", {672, 272, 57, 17}},
+        {"Frame1", {384, 304, 281, 129}},
+        {"Option1", {400, 328, 153, 25}},
+        {"Option2", {400, 360, 121, 25}},
+        {"Option3", {400, 392, 153, 25}},
+        {"Command1", {560, 328, 81, 57}},
+        {"Command2", {560, 392, 81, 25}},
+        {"Picture45", {560, 312, 33, 33}},
+        {"Picture46", {608, 312, 33, 33}},
+        // Lines, both end points included.
+        {"Line1", {328, 248, 41, 1}},
+        {"Line2", {368, 152, 1, 97}},
+        {"Line3", {368, 152, 33, 1}},
+    };
+    return rects;
+}
+
+QRect windowRect(const QWidget* widget) {
+    return {widget->mapTo(widget->window(), QPoint(0, 0)), widget->size()};
+}
+
+QString name(std::string_view text) {
+    return QString::fromLatin1(text.data(), text.size());
+}
+
+}  // namespace
+
+class WindowLayoutTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { applyApplicationLook(); }
+
+    void layoutDataIsComplete() {
+        const auto controls = WindowLayout::controls();
+        QSet<QString> names;
+        QList<int> tabIndices;
+        int holders = 0;
+        for (const ControlSpec& spec : controls) {
+            names.insert(name(spec.name));
+            if (spec.tabIndex)
+                tabIndices.append(*spec.tabIndex);
+            if (spec.kind == ControlKind::PictureHolder)
+                ++holders;
+            QCOMPARE(spec.tabIndex.has_value(), spec.kind != ControlKind::Line);
+        }
+        QCOMPARE(names.size(), 85);
+        QCOMPARE(holders, 68);
+        std::sort(tabIndices.begin(), tabIndices.end());
+        QCOMPARE(tabIndices.size(), 82);
+        for (int i = 0; i < 82; ++i)
+            QCOMPARE(tabIndices[i], i);
+    }
+
+    void cellRuleMatchesTheCheckPoints() {
+        const auto at = [](char home) { return WindowLayout::cellRect(*Cell::findByHome(home)); };
+        QVERIFY((at('A') == TwipRect{240, 600, 495, 495}));
+        QVERIFY((at('z') == TwipRect{1440, 6600, 495, 495}));
+        QVERIFY((at('O') == TwipRect{4440, 2040, 495, 495}));
+        QVERIFY((at('0') == TwipRect{6000, 1200, 495, 495}));
+        QVERIFY((at('9') == TwipRect{10320, 1200, 495, 495}));
+        // The last small-letter row ends 240 twips above the bottom, digit 9 240 from the right.
+        QCOMPARE(at('x').top + at('x').height, 7335 - 240);
+        QCOMPARE(at('9').left + at('9').width, 11055 - 240);
+    }
+
+    void windowHasItsFixedClientSizeAndTitle() {
+        TestGame game;
+        QCOMPARE(game.window.size(), QSize(737, 489));
+        QCOMPARE(game.window.minimumSize(), QSize(737, 489));
+        QCOMPARE(game.window.maximumSize(), QSize(737, 489));
+        QCOMPARE(game.window.windowTitle(), QStringLiteral("Zandorel"));
+        QVERIFY(game.window.findChildren<QLayout*>().isEmpty());
+        const QList<QSize> iconSizes = game.window.windowIcon().availableSizes();
+        QVERIFY2(iconSizes.contains(QSize(32, 32)) && iconSizes.contains(QSize(16, 16)),
+                 "the built-in .ico must decode through Qt's ICO reader");
+    }
+
+    void everyControlHasItsPixelRectangle() {
+        TestGame game;
+        QVERIFY(game.showActive());
+        for (const auto& [controlName, rect] : expectedPixelRects()) {
+            QCOMPARE(windowRect(game.control(controlName.toLatin1().constData())), rect);
+        }
+        // Letter rows step 32 / 64 / 56 pixels down, columns 40 across; digits 32 across.
+        const int letterTops[] = {40, 72, 136, 168, 232, 264, 320, 352, 408, 440};
+        for (Cell cell : BoardState::cells()) {
+            const QWidget* holder = game.control(BoardState::holderOf(cell).data());
+            const int column = BoardState::columnOf(cell);
+            const QRect expected =
+                BoardState::areaOf(cell) == Area::NumberArea
+                    ? QRect(400 + 32 * column, 80, 33, 33)
+                    : QRect(16 + 40 * column, letterTops[BoardState::rowOf(cell)], 33, 33);
+            QCOMPARE(windowRect(holder), expected);
+            QVERIFY(holder->isVisible());
+        }
+
+        for (const char* hidden : {"Picture28", "Picture63", "Picture45", "Picture46"}) {
+            QVERIFY(!game.control(hidden)->isVisible());
+            QVERIFY(game.control(hidden)->isHidden());
+        }
+        // The seven frame controls are children of the frame.
+        for (const char* inFrame :
+             {"Option1", "Option2", "Option3", "Command1", "Command2", "Picture45", "Picture46"}) {
+            QCOMPARE(game.control(inFrame)->parentWidget(), game.control("Frame1"));
+        }
+    }
+
+    void buildAloneLeavesOptionsClearAndReadoutsEmpty() {
+        QWidget window;
+        TilePixmaps pixmaps;
+        const WindowControls controls = WindowBuilder::build(window, pixmaps);
+        for (QRadioButton* option : controls.levelOptions)
+            QVERIFY(!option->isChecked());
+        QVERIFY(controls.countReadout->text().isEmpty());
+        QVERIFY(controls.elapsedReadout->text().isEmpty());
+        for (Cell cell : BoardState::cells()) {
+            QCOMPARE(controls.cellHolders[cell.index()]->picture(),
+                     &pixmaps.of(GlyphTile(cell.homeCharacter())));
+        }
+        for (PictureHolder* slot : {controls.letterHandView, controls.letterHandStore,
+                                    controls.numberHandView, controls.numberHandStore}) {
+            QCOMPARE(slot->picture(), &pixmaps.of(BlankTile));
+        }
+        QVERIFY(window.findChild<QWidget*>("Picture45")->isHidden());
+    }
+
+    void captionsAreExact() {
+        TestGame game;
+        const std::pair<const char*, const char*> captions[] = {
+            {"Label1", "Letters"},
+            {"Label2", "Numbers"},
+            {"Label3", "Count"},
+            {"Label4", "For more information press F1 key"},
+            {"Label6", "Seconds"},
+            {"Option1", "English Numbers only"},
+            {"Option2", "English Letters only"},
+            {"Option3", "Both Letters and Numbers"},
+            {"Command1", "Shuffle"},
+            {"Command2", "About"},
+            {"Command5", "< | >"},
+        };
+        for (const auto& [control, caption] : captions) {
+            QCOMPARE(game.control(control)->property("text").toString(), QString(caption));
+        }
+        QCOMPARE(game.control<QGroupBox>("Frame1")->title(),
+                 QStringLiteral("    Difficulty Levels    "));
+        for (QPushButton* button : game.window.findChildren<QPushButton*>()) {
+            QVERIFY(!button->isDefault());
+            QVERIFY(!button->autoDefault());
+        }
+    }
+
+    // Colours come from the program's own classic scheme, even under a dark desktop theme.
+    void coloursFollowTheirRolesWhateverTheTheme() {
+        const QPalette previous = QApplication::palette();
+        QPalette dark(QColor(30, 30, 30), QColor(20, 20, 20));
+        dark.setColor(QPalette::Base, QColor(10, 10, 10));
+        dark.setColor(QPalette::Text, QColor(0, 40, 40));
+        dark.setColor(QPalette::WindowText, QColor(0, 40, 40));
+        QApplication::setPalette(dark);
+        TestGame game;
+        QApplication::setPalette(previous);
+
+        const QColor desktop(0, 128, 128), navy(0, 0, 128), black(0, 0, 0), white(255, 255, 255),
+            face(192, 192, 192), cyan(0, 255, 255);
+        const auto colours = [&](const char* control, QPalette::ColorRole background,
+                                 QPalette::ColorRole text) {
+            const QPalette& p = game.control(control)->palette();
+            return std::pair{p.color(background), p.color(text)};
+        };
+        using P = QPalette;
+        QCOMPARE(game.window.palette().color(P::Window), desktop);
+        QCOMPARE(colours("Label1", P::Window, P::WindowText), std::pair(face, black));
+        QCOMPARE(colours("Label2", P::Window, P::WindowText), std::pair(face, black));
+        QCOMPARE(colours("Label3", P::Window, P::WindowText), std::pair(desktop, navy));
+        QCOMPARE(colours("Label6", P::Window, P::WindowText), std::pair(desktop, navy));
+        QCOMPARE(colours("Label4", P::Window, P::WindowText), std::pair(desktop, white));
+        QCOMPARE(colours("Label5", P::Window, P::WindowText), std::pair(black, cyan));
+        QCOMPARE(colours("Text1", P::Base, P::Text), std::pair(black, cyan));
+        QCOMPARE(colours("Frame1", P::Window, P::WindowText), std::pair(face, black));
+        QCOMPARE(colours("Option2", P::Window, P::WindowText), std::pair(face, black));
+        QCOMPARE(colours("Command1", P::Button, P::ButtonText), std::pair(face, black));
+        QCOMPARE(colours("Command5", P::Button, P::ButtonText), std::pair(face, black));
+        QCOMPARE(game.control("Line2")->palette().color(P::Window), white);
+        QCOMPARE(game.control("Picture4")->palette().color(P::Window), desktop);
+        QCOMPARE(game.control("Picture64")->palette().color(P::Window), face);
+        for (QLabel* label : game.window.findChildren<QLabel*>()) {
+            QVERIFY2(label->autoFillBackground(), "labels are opaque");
+            QVERIFY(label->alignment() & Qt::AlignTop);
+        }
+    }
+
+    void fontsFollowTheirRolesAndCaptionsFit() {
+        TestGame game;
+        QVERIFY(game.showActive());
+        const QFont windowFont = game.control("Label1")->font();
+        QCOMPARE(windowFont.family(), QStringLiteral("MS Sans Serif"));
+        QCOMPARE(windowFont.pointSizeF(), 8.25);
+        QCOMPARE(windowFont.weight(), QFont::Normal);
+        for (const char* bold : {"Label3", "Label6"}) {
+            QCOMPARE(game.control(bold)->font().family(), QStringLiteral("MS Sans Serif"));
+            QCOMPARE(game.control(bold)->font().weight(), QFont::Bold);
+        }
+        const QFont readout = game.control("Label5")->font();
+        QCOMPARE(readout.family(), QStringLiteral("Arial"));
+        QCOMPARE(readout.pointSizeF(), 21.75);
+        QCOMPARE(readout.weight(), QFont::Normal);
+        // Whichever face stands in, it is a real sans face at the classic pixel sizes.
+        QCOMPARE(QFontInfo(windowFont).pixelSize(), 11);
+        QCOMPARE(QFontInfo(readout).pixelSize(), 29);
+
+        for (const ControlSpec& spec : WindowLayout::controls()) {
+            if (spec.caption.empty())
+                continue;
+            QWidget* widget = game.control(spec.name.data());
+            const QFontMetrics metrics(widget->font());
+            const QString caption = name(spec.caption);
+            int room = widget->width();
+            if (auto* option = qobject_cast<QRadioButton*>(widget)) {
+                QStyleOptionButton styleOption;
+                styleOption.initFrom(option);
+                styleOption.text = caption;
+                room = option->style()
+                           ->subElementRect(QStyle::SE_RadioButtonContents, &styleOption, option)
+                           .width();
+            } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+                QStyleOptionButton styleOption;
+                styleOption.initFrom(button);
+                room = button->style()
+                           ->subElementRect(QStyle::SE_PushButtonContents, &styleOption, button)
+                           .width();
+            } else if (qobject_cast<QGroupBox*>(widget) != nullptr) {
+                room -= 2 * CaptionedFrame::kCaptionIndent;
+            }
+            QVERIFY2(metrics.horizontalAdvance(caption) <= room, spec.name.data());
+            QVERIFY2(metrics.height() <= widget->height(), spec.name.data());
+        }
+        // The seconds figure fits its band from the top, the widest plausible value included.
+        const QFontMetrics readoutMetrics(readout);
+        const QRect ink = readoutMetrics.tightBoundingRect(QStringLiteral("-86399.99"));
+        QVERIFY(readoutMetrics.ascent() + ink.bottom() < 33);
+        QVERIFY(ink.width() < 281);
+    }
+
+    // Tab visits the controls by tab index; the option group is one stop, at its selection.
+    void tabWalksTheFocusOrder() {
+        TestGame game;
+        QVERIFY(game.showActive());
+        QStringList expected;
+        const auto range = [&](int first, int last) {
+            for (int n = first; n <= last; ++n)
+                expected << QStringLiteral("Picture%1").arg(n);
+        };
+        range(1, 18);
+        range(20, 26);
+        range(29, 44);
+        range(47, 56);
+        expected << "Picture64"
+                 << "Command5";
+        range(73, 81);
+        expected << "Picture27"
+                 << "Text1"
+                 << "Option1"
+                 << "Command1"
+                 << "Picture82"
+                 << "Command2"
+                 << "Picture19";
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Picture1"));
+        QStringList visited{QApplication::focusWidget()->objectName()};
+        for (int i = 1; i < expected.size(); ++i) {
+            game.key(Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(visited, expected);
+        game.key(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Picture1"));
+        game.key(Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Picture19"));
+
+        // Once Option3 is selected, it is the group's stop.
+        game.click(game.control("Option3"));
+        game.control("Text1")->setFocus();
+        game.key(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Option3"));
+        game.key(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
+    }
+};
+
+QTEST_MAIN(WindowLayoutTest)
+#include "WindowLayoutTest.moc"

@@ -1,0 +1,21 @@
+#include "LevelOption.h"
+
+#include <QKeyEvent>
+
+namespace morvane {
+
+LevelOption::LevelOption(const QString& caption, QWidget* parent) : QRadioButton(caption, parent) {}
+
+void LevelOption::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key != Qt::Key_Left && key != Qt::Key_Right) {
+        QRadioButton::keyPressEvent(event);
+        return;
+    }
+    QKeyEvent vertical(event->type(), key == Qt::Key_Left ? Qt::Key_Up : Qt::Key_Down,
+                       event->modifiers(), event->text(), event->isAutoRepeat(), event->count());
+    QRadioButton::keyPressEvent(&vertical);
+    event->setAccepted(vertical.isAccepted());
+}
+
+}  // namespace morvane

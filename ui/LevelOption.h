@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QRadioButton>
+
+namespace morvane {
+
+// A level option button. Qt moves through a radio group only with the arrow keys that point
+// at a neighbour, and the options are stacked; Left and Right act as Up and Down so that
+// every arrow key moves the selection, as players of classic games expect.
+class LevelOption : public QRadioButton {
+    Q_OBJECT
+
+public:
+    LevelOption(const QString& caption, QWidget* parent);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+}  // namespace morvane

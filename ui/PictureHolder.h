@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+namespace morvane {
+
+// A framed box that shows one tile picture unscaled at the top-left of its inner area, over
+// its background colour, and reports clicks. All 68 holders, cells and slots, are this class.
+class PictureHolder : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int kBorderWidth = 2;
+
+    explicit PictureHolder(QWidget* parent = nullptr);
+
+    // Refers to `picture` (one of the shared tile pixmaps); repaints only when it changes.
+    void setPicture(const QPixmap& picture);
+    const QPixmap* picture() const { return picture_; }
+
+    QRect innerRect() const;
+
+signals:
+    // A left press and release both on the holder.
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    // QWidget's default would treat the second press of a double-click as another press.
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    const QPixmap* picture_ = nullptr;
+    bool pressed_ = false;
+};
+
+}  // namespace morvane

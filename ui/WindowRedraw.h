@@ -1,0 +1,17 @@
+#pragma once
+
+#include "GameController.h"
+#include "TilePixmaps.h"
+#include "WindowControls.h"
+
+namespace morvane {
+
+// Shows the game's state in the window: every holder's tile, both readouts and the selected
+// level. Holders whose tile did not change are not repainted.
+class WindowRedraw {
+public:
+    static void show(const GameController& game, const TilePixmaps& pixmaps,
+                     const WindowControls& controls);
+};
+
+}  // namespace morvane
