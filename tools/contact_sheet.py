@@ -26,8 +26,8 @@ def read_xpm(path):
     width, height, ncolours, cpp = map(int, strings[0].split())
     palette = {}
     for line in strings[1:1 + ncolours]:
-        key, spec = line[:cpp], line[cpp:].split()
-        value = spec[spec.index("c") + 1].lstrip("#")
+        key, definition = line[:cpp], line[cpp:].split()
+        value = definition[definition.index("c") + 1].lstrip("#")
         palette[key] = tuple(int(value[i:i + 2], 16) for i in (0, 2, 4))
     rows = strings[1 + ncolours:1 + ncolours + height]
     return [[palette[row[x * cpp:(x + 1) * cpp]] for x in range(width)] for row in rows]

@@ -16,10 +16,11 @@ void ClassicFonts::installSubstitutions() {
                                 QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")});
 }
 
-QFont ClassicFonts::font(const FontSpec& spec) {
-    QFont font(QString::fromLatin1(spec.face.data(), static_cast<qsizetype>(spec.face.size())));
-    font.setPointSizeF(spec.points);
-    font.setWeight(static_cast<QFont::Weight>(spec.weight));
+QFont ClassicFonts::font(const FontSpec& fontSpec) {
+    QFont font(
+        QString::fromLatin1(fontSpec.face.data(), static_cast<qsizetype>(fontSpec.face.size())));
+    font.setPointSizeF(fontSpec.points);
+    font.setWeight(static_cast<QFont::Weight>(fontSpec.weight));
     font.setItalic(false);
     font.setUnderline(false);
     font.setStrikeOut(false);

@@ -13,7 +13,7 @@ public:
     // Registers the fallbacks; safe to call more than once.
     static void installSubstitutions();
 
-    static QFont font(const FontSpec& spec);
+    static QFont font(const FontSpec& fontSpec);
 };
 
 }  // namespace morvane

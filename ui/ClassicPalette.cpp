@@ -22,11 +22,11 @@ QColor ClassicPalette::colour(SystemColour role) {
     return {};
 }
 
-QColor ClassicPalette::colour(const ColourSpec& spec) {
-    if (const auto* fixed = std::get_if<FixedColour>(&spec)) {
+QColor ClassicPalette::colour(const ColourSpec& colourSpec) {
+    if (const auto* fixed = std::get_if<FixedColour>(&colourSpec)) {
         return {fixed->red, fixed->green, fixed->blue};
     }
-    return colour(std::get<SystemColour>(spec));
+    return colour(std::get<SystemColour>(colourSpec));
 }
 
 QPalette ClassicPalette::base() {

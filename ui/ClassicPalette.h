@@ -13,7 +13,7 @@ namespace morvane {
 class ClassicPalette {
 public:
     static QColor colour(SystemColour role);
-    static QColor colour(const ColourSpec& spec);
+    static QColor colour(const ColourSpec& colourSpec);
 
     // Every role of every colour group set, so nothing falls through to the desktop theme.
     static QPalette base();

@@ -19,20 +19,20 @@ QString toQString(std::string_view text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QLabel* createLabel(const ControlSpec& spec, QWidget& container) {
-    auto* label = new QLabel(toQString(spec.caption), &container);
+QLabel* createLabel(const ControlSpec& controlSpec, QWidget& container) {
+    auto* label = new QLabel(toQString(controlSpec.caption), &container);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(false);
     label->setMargin(0);
     label->setIndent(0);
     // The seconds figure stands at the right, next to its "Seconds" caption.
-    const Qt::Alignment horizontal = spec.name == "Label5" ? Qt::AlignRight : Qt::AlignLeft;
+    const Qt::Alignment horizontal = controlSpec.name == "Label5" ? Qt::AlignRight : Qt::AlignLeft;
     label->setAlignment(horizontal | Qt::AlignTop);
     return label;
 }
 
-QPushButton* createPushButton(const ControlSpec& spec, QWidget& container) {
-    auto* button = new QPushButton(toQString(spec.caption), &container);
+QPushButton* createPushButton(const ControlSpec& controlSpec, QWidget& container) {
+    auto* button = new QPushButton(toQString(controlSpec.caption), &container);
     // Only Space presses a button from the keyboard; Return belongs to no button.
     button->setAutoDefault(false);
     button->setDefault(false);
@@ -51,23 +51,23 @@ QRect ControlFactory::toPixels(const TwipLine& line) {
         .normalized();
 }
 
-QWidget* ControlFactory::createWidget(const ControlSpec& spec, QWidget& container) {
-    switch (spec.kind) {
+QWidget* ControlFactory::createWidget(const ControlSpec& controlSpec, QWidget& container) {
+    switch (controlSpec.kind) {
         case ControlKind::PictureHolder:
             return new PictureHolder(&container);
         case ControlKind::Label:
-            return createLabel(spec, container);
+            return createLabel(controlSpec, container);
         case ControlKind::TextBox: {
             auto* edit = new SunkenLineEdit(&container);
-            edit->setText(toQString(spec.caption));
+            edit->setText(toQString(controlSpec.caption));
             return edit;
         }
         case ControlKind::Frame:
-            return new CaptionedFrame(toQString(spec.caption), &container);
+            return new CaptionedFrame(toQString(controlSpec.caption), &container);
         case ControlKind::OptionButton:
-            return new LevelOption(toQString(spec.caption), &container);
+            return new LevelOption(toQString(controlSpec.caption), &container);
         case ControlKind::PushButton:
-            return createPushButton(spec, container);
+            return createPushButton(controlSpec, container);
         case ControlKind::Line:
             // Every line of the window is horizontal or vertical: a one-pixel strip.
             return new QWidget(&container);
@@ -75,42 +75,43 @@ QWidget* ControlFactory::createWidget(const ControlSpec& spec, QWidget& containe
     return nullptr;
 }
 
-void ControlFactory::applyColours(QWidget& widget, const ControlSpec& spec) {
+void ControlFactory::applyColours(QWidget& widget, const ControlSpec& controlSpec) {
     QPalette palette = ClassicPalette::base();
     const auto set = [&palette](QPalette::ColorRole role, const ColourSpec& colour) {
         palette.setColor(QPalette::All, role, ClassicPalette::colour(colour));
     };
-    if (spec.kind == ControlKind::Line) {
-        set(QPalette::Window, *spec.foreground);
+    if (controlSpec.kind == ControlKind::Line) {
+        set(QPalette::Window, *controlSpec.foreground);
     } else {
-        if (spec.background) {
-            set(QPalette::Window, *spec.background);
-            if (spec.kind == ControlKind::PushButton)
-                set(QPalette::Button, *spec.background);
-            if (spec.kind == ControlKind::TextBox)
-                set(QPalette::Base, *spec.background);
+        if (controlSpec.background) {
+            set(QPalette::Window, *controlSpec.background);
+            if (controlSpec.kind == ControlKind::PushButton)
+                set(QPalette::Button, *controlSpec.background);
+            if (controlSpec.kind == ControlKind::TextBox)
+                set(QPalette::Base, *controlSpec.background);
         }
-        if (spec.foreground) {
-            set(QPalette::WindowText, *spec.foreground);
-            if (spec.kind == ControlKind::PushButton)
-                set(QPalette::ButtonText, *spec.foreground);
-            if (spec.kind == ControlKind::TextBox)
-                set(QPalette::Text, *spec.foreground);
+        if (controlSpec.foreground) {
+            set(QPalette::WindowText, *controlSpec.foreground);
+            if (controlSpec.kind == ControlKind::PushButton)
+                set(QPalette::ButtonText, *controlSpec.foreground);
+            if (controlSpec.kind == ControlKind::TextBox)
+                set(QPalette::Text, *controlSpec.foreground);
         }
     }
     widget.setPalette(palette);
     // Labels are opaque; so is every other control over the desktop-coloured window.
-    widget.setAutoFillBackground(spec.kind != ControlKind::PictureHolder);
+    widget.setAutoFillBackground(controlSpec.kind != ControlKind::PictureHolder);
 }
 
-QWidget* ControlFactory::create(const ControlSpec& spec, QWidget& container) {
-    QWidget* widget = createWidget(spec, container);
-    widget->setObjectName(toQString(spec.name));
-    widget->setGeometry(spec.kind == ControlKind::Line ? toPixels(spec.line) : toPixels(spec.rect));
-    applyColours(*widget, spec);
-    if (spec.font)
-        widget->setFont(ClassicFonts::font(*spec.font));
-    if (!spec.visible)
+QWidget* ControlFactory::create(const ControlSpec& controlSpec, QWidget& container) {
+    QWidget* widget = createWidget(controlSpec, container);
+    widget->setObjectName(toQString(controlSpec.name));
+    widget->setGeometry(controlSpec.kind == ControlKind::Line ? toPixels(controlSpec.line)
+                                                              : toPixels(controlSpec.rect));
+    applyColours(*widget, controlSpec);
+    if (controlSpec.font)
+        widget->setFont(ClassicFonts::font(*controlSpec.font));
+    if (!controlSpec.visible)
         widget->hide();
     return widget;
 }

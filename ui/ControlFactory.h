@@ -11,7 +11,7 @@ namespace morvane {
 // colours, font and visibility. Pictures, selection and focus order are the builder's.
 class ControlFactory {
 public:
-    static QWidget* create(const ControlSpec& spec, QWidget& container);
+    static QWidget* create(const ControlSpec& controlSpec, QWidget& container);
 
     static int toPixels(int twips) { return twips / kTwipsPerPixel; }
     static QRect toPixels(const TwipRect& rect);
@@ -21,8 +21,8 @@ public:
 private:
     static constexpr int kTwipsPerPixel = 15;
 
-    static QWidget* createWidget(const ControlSpec& spec, QWidget& container);
-    static void applyColours(QWidget& widget, const ControlSpec& spec);
+    static QWidget* createWidget(const ControlSpec& controlSpec, QWidget& container);
+    static void applyColours(QWidget& widget, const ControlSpec& controlSpec);
 };
 
 }  // namespace morvane

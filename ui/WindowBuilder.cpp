@@ -38,34 +38,35 @@ WindowControls WindowBuilder::build(QWidget& window, const TilePixmaps& pixmaps)
 }
 
 void WindowBuilder::setUpWindow(QWidget& window) {
-    const WindowSpec& spec = WindowLayout::window();
-    window.setWindowTitle(toQString(spec.title));
-    window.setFixedSize(ControlFactory::toPixels(spec.clientWidth),
-                        ControlFactory::toPixels(spec.clientHeight));
+    const WindowSpec& controlSpec = WindowLayout::window();
+    window.setWindowTitle(toQString(controlSpec.title));
+    window.setFixedSize(ControlFactory::toPixels(controlSpec.clientWidth),
+                        ControlFactory::toPixels(controlSpec.clientHeight));
     QPalette palette = ClassicPalette::base();
-    palette.setColor(QPalette::All, QPalette::Window, ClassicPalette::colour(spec.background));
+    palette.setColor(QPalette::All, QPalette::Window,
+                     ClassicPalette::colour(controlSpec.background));
     window.setPalette(palette);
     window.setAutoFillBackground(true);
-    window.setFont(ClassicFonts::font(spec.font));
+    window.setFont(ClassicFonts::font(controlSpec.font));
     // Placement is left to the window system: the window is never moved from code.
 }
 
 void WindowBuilder::createControls(QWidget& window) {
     const auto controls = WindowLayout::controls();
-    const auto frameSpec = std::find_if(controls.begin(), controls.end(), [](const auto& spec) {
-        return spec.kind == ControlKind::Frame;
-    });
+    const auto frameSpec = std::find_if(
+        controls.begin(), controls.end(),
+        [](const auto& controlSpec) { return controlSpec.kind == ControlKind::Frame; });
     QWidget* frame = ControlFactory::create(*frameSpec, window);
-    for (const ControlSpec& spec : controls) {
-        if (spec.container == Container::Frame1)
-            ControlFactory::create(spec, *frame);
+    for (const ControlSpec& controlSpec : controls) {
+        if (controlSpec.container == Container::Frame1)
+            ControlFactory::create(controlSpec, *frame);
     }
     std::vector<QWidget*> lines;
-    for (const ControlSpec& spec : controls) {
-        if (spec.container != Container::Window || &spec == &*frameSpec)
+    for (const ControlSpec& controlSpec : controls) {
+        if (controlSpec.container != Container::Window || &controlSpec == &*frameSpec)
             continue;
-        QWidget* widget = ControlFactory::create(spec, window);
-        if (spec.kind == ControlKind::Line)
+        QWidget* widget = ControlFactory::create(controlSpec, window);
+        if (controlSpec.kind == ControlKind::Line)
             lines.push_back(widget);
     }
     // Lines lie on the window's background, under the hand view and the "< | >" button.
@@ -74,23 +75,24 @@ void WindowBuilder::createControls(QWidget& window) {
 }
 
 void WindowBuilder::showFirstPictures(QWidget& window, const TilePixmaps& pixmaps) {
-    for (const ControlSpec& spec : WindowLayout::controls()) {
-        if (!spec.initialTile)
+    for (const ControlSpec& controlSpec : WindowLayout::controls()) {
+        if (!controlSpec.initialTile)
             continue;
-        child<PictureHolder>(window, spec.name)->setPicture(pixmaps.of(*spec.initialTile));
+        child<PictureHolder>(window, controlSpec.name)
+            ->setPicture(pixmaps.of(*controlSpec.initialTile));
     }
 }
 
 void WindowBuilder::chainFocusOrder(QWidget& window) {
     std::vector<std::pair<int, QWidget*>> ordered;
-    for (const ControlSpec& spec : WindowLayout::controls()) {
-        if (!spec.tabIndex)
+    for (const ControlSpec& controlSpec : WindowLayout::controls()) {
+        if (!controlSpec.tabIndex)
             continue;
-        QWidget* widget = child<QWidget>(window, spec.name);
+        QWidget* widget = child<QWidget>(window, controlSpec.name);
         // Labels and the frame never take the focus; hidden holders are skipped by Qt itself.
         if (widget->focusPolicy() == Qt::NoFocus)
             continue;
-        ordered.emplace_back(*spec.tabIndex, widget);
+        ordered.emplace_back(*controlSpec.tabIndex, widget);
     }
     std::sort(ordered.begin(), ordered.end(),
               [](const auto& a, const auto& b) { return a.first < b.first; });

@@ -167,10 +167,10 @@ std::array<ControlSpec, WindowLayout::kControlCount> makeControls() {
 }  // namespace
 
 const WindowSpec& WindowLayout::window() {
-    static constexpr WindowSpec spec{"Zandorel",  11055,
-                                     7335,        SystemColour::Desktop,
-                                     kWindowFont, WindowPlacement::SystemDefault};
-    return spec;
+    static constexpr WindowSpec windowSpec{"Zandorel",  11055,
+                                           7335,        SystemColour::Desktop,
+                                           kWindowFont, WindowPlacement::SystemDefault};
+    return windowSpec;
 }
 
 std::span<const ControlSpec, WindowLayout::kControlCount> WindowLayout::controls() {

@@ -78,13 +78,13 @@ private slots:
         QSet<QString> names;
         QList<int> tabIndices;
         int holders = 0;
-        for (const ControlSpec& spec : controls) {
-            names.insert(name(spec.name));
-            if (spec.tabIndex)
-                tabIndices.append(*spec.tabIndex);
-            if (spec.kind == ControlKind::PictureHolder)
+        for (const ControlSpec& controlSpec : controls) {
+            names.insert(name(controlSpec.name));
+            if (controlSpec.tabIndex)
+                tabIndices.append(*controlSpec.tabIndex);
+            if (controlSpec.kind == ControlKind::PictureHolder)
                 ++holders;
-            QCOMPARE(spec.tabIndex.has_value(), spec.kind != ControlKind::Line);
+            QCOMPARE(controlSpec.tabIndex.has_value(), controlSpec.kind != ControlKind::Line);
         }
         QCOMPARE(names.size(), 85);
         QCOMPARE(holders, 68);
@@ -252,12 +252,12 @@ private slots:
         QCOMPARE(QFontInfo(windowFont).pixelSize(), 11);
         QCOMPARE(QFontInfo(readout).pixelSize(), 29);
 
-        for (const ControlSpec& spec : WindowLayout::controls()) {
-            if (spec.caption.empty())
+        for (const ControlSpec& controlSpec : WindowLayout::controls()) {
+            if (controlSpec.caption.empty())
                 continue;
-            QWidget* widget = game.control(spec.name.data());
+            QWidget* widget = game.control(controlSpec.name.data());
             const QFontMetrics metrics(widget->font());
-            const QString caption = name(spec.caption);
+            const QString caption = name(controlSpec.caption);
             int room = widget->width();
             if (auto* option = qobject_cast<QRadioButton*>(widget)) {
                 QStyleOptionButton styleOption;
@@ -275,8 +275,8 @@ private slots:
             } else if (qobject_cast<QGroupBox*>(widget) != nullptr) {
                 room -= 2 * CaptionedFrame::kCaptionIndent;
             }
-            QVERIFY2(metrics.horizontalAdvance(caption) <= room, spec.name.data());
-            QVERIFY2(metrics.height() <= widget->height(), spec.name.data());
+            QVERIFY2(metrics.horizontalAdvance(caption) <= room, controlSpec.name.data());
+            QVERIFY2(metrics.height() <= widget->height(), controlSpec.name.data());
         }
         // The seconds figure fits its band from the top, the widest plausible value included.
         const QFontMetrics readoutMetrics(readout);
