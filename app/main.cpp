@@ -1,6 +1,5 @@
 #include <QApplication>
 #include <QCoreApplication>
-#include <QLocale>
 #include <cstdio>
 
 #include "ApplicationLook.h"
@@ -8,6 +7,7 @@
 #include "DisplayCheck.h"
 #include "GameWindow.h"
 #include "HelpFileLocation.h"
+#include "UserLocale.h"
 
 int main(int argc, char* argv[]) {
     if (const auto problem = morvane::displayProblem()) {
@@ -15,12 +15,16 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("morvane"));
+    QApplication::setApplicationVersion(QStringLiteral(MORVANE_VERSION));
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(MORVANE_APP_ID));
     morvane::applyApplicationLook();
 
     morvane::SystemClock clock;
     morvane::GameWindow window(
         clock, morvane::HelpFileLocation::forExecutableIn(QCoreApplication::applicationDirPath()),
-        QLocale::system().decimalPoint());
+        morvane::userDecimalSeparator());
     window.show();
     return app.exec();
 }

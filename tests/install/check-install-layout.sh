@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix and checks every file a desktop expects,
+# then validates the desktop entry and the metainfo as installed.
+#   check-install-layout.sh BUILD_DIR APP_ID
+set -euo pipefail
+build_dir="$1"
+app_id="$2"
+prefix="$(mktemp -d)"
+trap 'rm -rf "$prefix"' EXIT
+
+cmake --install "$build_dir" --prefix "$prefix" >/dev/null
+
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+expect_file() { [[ -f "$prefix/$1" ]] || fail "missing $1"; }
+
+[[ -x "$prefix/bin/morvane" ]] || fail "bin/morvane is missing or not executable"
+expect_file "share/applications/$app_id.desktop"
+expect_file "share/metainfo/$app_id.metainfo.xml"
+expect_file "share/morvane/Morvane.html"
+expect_file "share/man/man6/morvane.6"
+for size in 16 32 48 64 128; do
+    icon="share/icons/hicolor/${size}x${size}/apps/$app_id.png"
+    expect_file "$icon"
+    [[ -f "$prefix/$icon" ]] && { file "$prefix/$icon" | grep -q "PNG image data, $size x $size" ||
+        fail "$icon is not a ${size}x${size} PNG: $(file -b "$prefix/$icon")"; }
+done
+
+# Nothing else: no test programs, build tools or static libraries in the install.
+unexpected=$(cd "$prefix" && find . -type f | sort | grep -vE \
+    "^\./(bin/morvane|share/applications/$app_id\.desktop|share/metainfo/$app_id\.metainfo\.xml|share/morvane/Morvane\.html|share/man/man6/morvane\.6|share/icons/hicolor/[0-9]+x[0-9]+/apps/$app_id\.png)$" || true)
+[[ -z "$unexpected" ]] || fail "unexpected files installed: $unexpected"
+
+desktop-file-validate "$prefix/share/applications/$app_id.desktop" || fail "desktop-file-validate"
+appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/$app_id.metainfo.xml" ||
+    fail "appstreamcli validate"
+grep -qx "Icon=$app_id" "$prefix/share/applications/$app_id.desktop" || fail "Icon= is not the app id"
+grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" \
+    "$prefix/share/metainfo/$app_id.metainfo.xml" || fail "metainfo does not launch $app_id.desktop"
+
+# The help page stands alone: no scripts and nothing fetched from the network.
+if grep -qiE '<script|https?://|src=' "$prefix/share/morvane/Morvane.html"; then
+    fail "the help page loads scripts or network resources"
+fi
+
+if [[ $failures -gt 0 ]]; then
+    echo "$failures problem(s) in the install layout"
+    exit 1
+fi
+echo "install layout: all checks passed"
