@@ -1,0 +1,123 @@
+// Turns arbitrary bytes into a game: a sequence of player actions with clock steps between
+// them. After every action the board's invariants must hold; any violation aborts.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "BoardState.h"
+#include "Clock.h"
+#include "GameController.h"
+#include "PlayReadouts.h"
+
+namespace morvane {
+namespace {
+
+class SteppedClock final : public Clock {
+public:
+    float secondsSinceMidnight() override { return now; }
+    float now = 0.0F;
+};
+
+class ByteStream {
+public:
+    ByteStream(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+    bool empty() const { return position_ >= size_; }
+    std::uint8_t next() { return empty() ? 0 : data_[position_++]; }
+
+private:
+    const std::uint8_t* data_;
+    std::size_t size_;
+    std::size_t position_ = 0;
+};
+
+void require(bool condition, const char* what) {
+    if (!condition) {
+        std::fprintf(stderr, "invariant broken: %s\n", what);
+        std::abort();
+    }
+}
+
+void checkTilesConserved(const BoardState& board) {
+    std::array<int, Tile::kCount> seen{};
+    for (Cell cell : BoardState::cells())
+        ++seen[static_cast<std::size_t>(board.tileAt(cell).index())];
+    ++seen[static_cast<std::size_t>(board.tileInHand(Hand::LetterHand).index())];
+    ++seen[static_cast<std::size_t>(board.tileInHand(Hand::NumberHand).index())];
+    for (int i = 0; i < Tile::kCount; ++i) {
+        const int expected = Tile::fromIndex(i).isBlank() ? 2 : 1;
+        require(seen[static_cast<std::size_t>(i)] == expected, "each glyph once, the blank twice");
+    }
+}
+
+bool sameBoard(const BoardState& a, const BoardState& b) {
+    for (Cell cell : BoardState::cells()) {
+        if (a.tileAt(cell) != b.tileAt(cell))
+            return false;
+    }
+    return a.tileInHand(Hand::LetterHand) == b.tileInHand(Hand::LetterHand) &&
+           a.tileInHand(Hand::NumberHand) == b.tileInHand(Hand::NumberHand);
+}
+
+}  // namespace
+
+int runActions(const std::uint8_t* data, std::size_t size) {
+    SteppedClock clock;
+    clock.now = static_cast<float>(data != nullptr && size > 0 ? data[0] : 0) * 337.0F;
+    BoardState board;
+    PlayReadouts readouts(clock);
+    GameController controller(board, readouts);
+    controller.startUp();
+    MoveCount counted = 1;
+
+    ByteStream bytes(data, size);
+    while (!bytes.empty()) {
+        const std::uint8_t op = bytes.next();
+        clock.now += static_cast<float>(op >> 4) * 0.0078125F;  // the time an action takes
+        switch (op % 8) {
+            case 0:
+            case 1:
+            case 2:
+                controller.clickCell(BoardState::cells()[bytes.next() % Cell::kCount]);
+                break;
+            case 3:
+                controller.exchangeHands();
+                break;
+            case 4:
+                controller.selectLevel(static_cast<Level>(bytes.next() % 3));
+                break;
+            case 5: {
+                const BoardState before = board;
+                controller.shuffle();
+                if (bytes.next() % 2 == 0) {
+                    controller.shuffle();
+                    ++counted;
+                    require(sameBoard(board, before), "a shuffle repeated restores the board");
+                }
+                break;
+            }
+            case 6:
+                controller.aboutClosed();
+                break;
+            default:
+                clock.now += static_cast<float>(bytes.next()) * 61.0F;  // the player idles
+                require(readouts.moveCount() == counted, "idling counts nothing");
+                continue;
+        }
+        ++counted;
+        checkTilesConserved(board);
+        require(readouts.moveCount() == counted, "the count equals the actions taken");
+        require(readouts.countText() == std::to_string(counted), "the count text shows the count");
+        require(controller.currentLevel().has_value(), "a level is always selected");
+    }
+    return 0;
+}
+
+}  // namespace morvane
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    return morvane::runActions(data, size);
+}
