@@ -1,8 +1,11 @@
 #include "PictureHolder.h"
 
 #include <qdrawutil.h>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include "PictureHolderAccessible.h"
 
 namespace morvane {
 
@@ -10,6 +13,8 @@ PictureHolder::PictureHolder(QWidget* parent) : QWidget(parent) {
     // Takes the focus in tab order but no keys; shows no focus mark.
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Before anything asks for this holder's accessible interface, which Qt then caches.
+    PictureHolderAccessible::install();
 }
 
 void PictureHolder::setPicture(const QPixmap& picture) {
@@ -21,6 +26,14 @@ void PictureHolder::setPicture(const QPixmap& picture) {
 
 QRect PictureHolder::innerRect() const {
     return rect().adjusted(kBorderWidth, kBorderWidth, -kBorderWidth, -kBorderWidth);
+}
+
+bool PictureHolder::reactsToClicks() const {
+    return isSignalConnected(QMetaMethod::fromSignal(&PictureHolder::clicked));
+}
+
+void PictureHolder::click() {
+    emit clicked();
 }
 
 void PictureHolder::paintEvent(QPaintEvent*) {

@@ -21,6 +21,11 @@ public:
 
     QRect innerRect() const;
 
+    // Whether a click does anything: true for the cells, whose clicks are bound to the game.
+    bool reactsToClicks() const;
+    // A completed click, as from the mouse; assistive technology presses a cell through this.
+    void click();
+
 signals:
     // A left press and release both on the holder.
     void clicked();

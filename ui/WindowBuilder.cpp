@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "AccessibleText.h"
 #include "BoardState.h"
 #include "ClassicFonts.h"
 #include "ClassicPalette.h"
@@ -34,7 +35,9 @@ WindowControls WindowBuilder::build(QWidget& window, const TilePixmaps& pixmaps)
     createControls(window);
     showFirstPictures(window, pixmaps);
     chainFocusOrder(window);
-    return findControls(window);
+    WindowControls controls = findControls(window);
+    describeControls(controls);
+    return controls;
 }
 
 void WindowBuilder::setUpWindow(QWidget& window) {
@@ -123,6 +126,20 @@ WindowControls WindowBuilder::findControls(QWidget& window) {
     controls.shuffleButton = child<QPushButton>(window, "Command1");
     controls.aboutButton = child<QPushButton>(window, "Command2");
     return controls;
+}
+
+void WindowBuilder::describeControls(const WindowControls& controls) {
+    // Where each holder sits never changes; what it shows is named by every redraw.
+    for (Cell cell : BoardState::cells()) {
+        controls.cellHolders[static_cast<std::size_t>(cell.index())]->setAccessibleDescription(
+            AccessibleText::cellDescription(cell));
+    }
+    controls.letterHandView->setAccessibleDescription(
+        AccessibleText::handDescription(Hand::LetterHand));
+    controls.numberHandView->setAccessibleDescription(
+        AccessibleText::handDescription(Hand::NumberHand));
+    // The other buttons and the options are read by their captions.
+    controls.exchangeHandsButton->setAccessibleName(AccessibleText::exchangeHandsName());
 }
 
 }  // namespace morvane

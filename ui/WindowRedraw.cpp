@@ -5,28 +5,50 @@
 #include <QRadioButton>
 #include <QString>
 
+#include "AccessibleText.h"
 #include "PictureHolder.h"
 
 namespace morvane {
+
+namespace {
+
+// Qt announces every new accessible name to screen readers (NameChanged), even one that is
+// the same as before; only a real change is passed on, so nothing is read out twice.
+void rename(QWidget& widget, const QString& name) {
+    if (widget.accessibleName() != name)
+        widget.setAccessibleName(name);
+}
+
+void showTile(PictureHolder& holder, const TilePixmaps& pixmaps, Tile tile) {
+    holder.setPicture(pixmaps.of(tile));
+    rename(holder, AccessibleText::tileName(tile));
+}
+
+}  // namespace
 
 void WindowRedraw::show(const GameController& game, const TilePixmaps& pixmaps,
                         const WindowControls& controls) {
     const BoardState& board = game.board();
     for (Cell cell : BoardState::cells()) {
-        controls.cellHolders[static_cast<std::size_t>(cell.index())]->setPicture(
-            pixmaps.of(board.tileAt(cell)));
+        showTile(*controls.cellHolders[static_cast<std::size_t>(cell.index())], pixmaps,
+                 board.tileAt(cell));
     }
-    // A hand's view and its hidden store always show the same tile.
-    const QPixmap& letterHand = pixmaps.of(board.tileInHand(Hand::LetterHand));
-    const QPixmap& numberHand = pixmaps.of(board.tileInHand(Hand::NumberHand));
-    controls.letterHandView->setPicture(letterHand);
-    controls.letterHandStore->setPicture(letterHand);
-    controls.numberHandView->setPicture(numberHand);
-    controls.numberHandStore->setPicture(numberHand);
+    // A hand's view and its hidden store always show the same tile; the store stays unnamed,
+    // as nobody can see it.
+    const Tile letterHand = board.tileInHand(Hand::LetterHand);
+    const Tile numberHand = board.tileInHand(Hand::NumberHand);
+    showTile(*controls.letterHandView, pixmaps, letterHand);
+    controls.letterHandStore->setPicture(pixmaps.of(letterHand));
+    showTile(*controls.numberHandView, pixmaps, numberHand);
+    controls.numberHandStore->setPicture(pixmaps.of(numberHand));
 
-    // Always rewritten: whatever the player typed into the count box goes.
-    controls.countReadout->setText(QString::fromStdString(game.readouts().countText()));
-    controls.elapsedReadout->setText(QString::fromStdString(game.readouts().elapsedText()));
+    // Always rewritten: whatever the player typed into the count box goes. The box's text
+    // stays its value; the name says what the number is.
+    const PlayReadouts& readouts = game.readouts();
+    controls.countReadout->setText(QString::fromStdString(readouts.countText()));
+    rename(*controls.countReadout, AccessibleText::countName(readouts.countText()));
+    controls.elapsedReadout->setText(QString::fromStdString(readouts.elapsedText()));
+    rename(*controls.elapsedReadout, AccessibleText::secondsName(readouts.elapsedText()));
 
     // Selecting from code emits no clicked(), so the option's binding does not run again.
     if (const auto level = game.currentLevel())
