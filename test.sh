@@ -41,7 +41,7 @@ suite() {
 sanitized_suite() {
     build build-asan -DCMAKE_BUILD_TYPE=Debug -DMORVANE_SANITIZE=ON || return 1
     # Packaging reads the build, not the program's behaviour: the main suite covers it.
-    ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1 \
+    ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1 \
     UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     LSAN_OPTIONS="suppressions=$PWD/tools/sanitizers/lsan.supp:print_suppressions=0" \
         ctest --test-dir build-asan --output-on-failure --parallel "$jobs" \
