@@ -46,6 +46,9 @@ public:
     static std::optional<Cell> cellByHolder(std::string_view name);
     static std::string_view holderOf(Cell cell) { return cell.record().holder; }
 
+    // Same tile in every place.
+    friend bool operator==(const BoardState&, const BoardState&) = default;
+
 private:
     static std::size_t slotOf(Cell cell) { return static_cast<std::size_t>(cell.index()); }
     static std::size_t slotOf(Hand hand) {

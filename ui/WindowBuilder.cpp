@@ -41,16 +41,16 @@ WindowControls WindowBuilder::build(QWidget& window, const TilePixmaps& pixmaps)
 }
 
 void WindowBuilder::setUpWindow(QWidget& window) {
-    const WindowSpec& controlSpec = WindowLayout::window();
-    window.setWindowTitle(toQString(controlSpec.title));
-    window.setFixedSize(ControlFactory::toPixels(controlSpec.clientWidth),
-                        ControlFactory::toPixels(controlSpec.clientHeight));
+    const WindowSpec& windowSpec = WindowLayout::window();
+    window.setWindowTitle(toQString(windowSpec.title));
+    window.setFixedSize(ControlFactory::toPixels(windowSpec.clientWidth),
+                        ControlFactory::toPixels(windowSpec.clientHeight));
     QPalette palette = ClassicPalette::base();
     palette.setColor(QPalette::All, QPalette::Window,
-                     ClassicPalette::colour(controlSpec.background));
+                     ClassicPalette::colour(windowSpec.background));
     window.setPalette(palette);
     window.setAutoFillBackground(true);
-    window.setFont(ClassicFonts::font(controlSpec.font));
+    window.setFont(ClassicFonts::font(windowSpec.font));
     // Placement is left to the window system: the window is never moved from code.
 }
 

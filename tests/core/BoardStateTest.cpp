@@ -96,7 +96,7 @@ TEST(BoardStateTest, ExchangeSwapsAnyTwoPlacesAndNothingElse) {
 
     const BoardState before = board;
     board.exchange(cellOf('q'), cellOf('q'));
-    EXPECT_TRUE(testing::sameBoard(board, before));
+    EXPECT_TRUE(board == before);
     EXPECT_EQ(showCells(board, "BCDEFGHIJ"), "BCDEFGHIJ");
     EXPECT_TRUE(testing::tilesConserved(board));
 }

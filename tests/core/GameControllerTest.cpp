@@ -26,7 +26,7 @@ TEST(GameControllerTest, StartUpCountsItsLevelSelectionOnce) {
     EXPECT_EQ(game.readouts.countText(), "1");
     EXPECT_EQ(game.readouts.elapsedText(), "0.00390625");
     EXPECT_EQ(game.controller.currentLevel(), Level::NumbersOnly);
-    EXPECT_TRUE(testing::sameBoard(game.board, BoardState()));
+    EXPECT_TRUE(game.board == BoardState());
     EXPECT_EQ(game.clock.readCount(), 3U);
 }
 
@@ -69,7 +69,7 @@ TEST(GameControllerTest, TwoClicksOnTheSameCellRestoreIt) {
     const BoardState before = game.board;
     game.controller.clickCell(cellOf('Q'));
     game.controller.clickCell(cellOf('Q'));
-    EXPECT_TRUE(testing::sameBoard(game.board, before));
+    EXPECT_TRUE(game.board == before);
     EXPECT_EQ(game.readouts.countText(), "4");
 }
 
@@ -87,7 +87,7 @@ TEST(GameControllerTest, HandExchangeCarriesATileToTheOtherArea) {
     const BoardState before = game.board;
     game.controller.exchangeHands();
     game.controller.exchangeHands();
-    EXPECT_TRUE(testing::sameBoard(game.board, before));
+    EXPECT_TRUE(game.board == before);
     EXPECT_EQ(game.readouts.countText(), "6");
 }
 
@@ -101,7 +101,7 @@ TEST(GameControllerTest, SelectingALevelChangesOnlyTheLevelAndReadouts) {
     game.controller.selectLevel(Level::LettersOnly);
     game.controller.selectLevel(Level::LettersOnly);  // again on the selected level still counts
     EXPECT_EQ(game.controller.currentLevel(), Level::LettersOnly);
-    EXPECT_TRUE(testing::sameBoard(game.board, before));
+    EXPECT_TRUE(game.board == before);
     EXPECT_EQ(game.readouts.countText(), "5");
 }
 
@@ -139,7 +139,7 @@ TEST(GameControllerTest, AboutClosedReadsTheSecondsWhenTheBoxCloses) {
     game.controller.aboutClosed();
     EXPECT_EQ(game.readouts.countText(), "2");
     EXPECT_EQ(game.readouts.elapsedText(), "42.25");
-    EXPECT_TRUE(testing::sameBoard(game.board, BoardState()));
+    EXPECT_TRUE(game.board == BoardState());
 }
 
 }  // namespace

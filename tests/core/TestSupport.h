@@ -93,15 +93,6 @@ inline ::testing::AssertionResult tilesConserved(const BoardState& board) {
     return ::testing::AssertionSuccess();
 }
 
-inline bool sameBoard(const BoardState& a, const BoardState& b) {
-    for (Cell cell : BoardState::cells()) {
-        if (a.tileAt(cell) != b.tileAt(cell))
-            return false;
-    }
-    return a.tileInHand(Hand::LetterHand) == b.tileInHand(Hand::LetterHand) &&
-           a.tileInHand(Hand::NumberHand) == b.tileInHand(Hand::NumberHand);
-}
-
 inline constexpr const char* kAllHomes =
     "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
 
