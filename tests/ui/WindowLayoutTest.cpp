@@ -13,6 +13,7 @@
 #include <map>
 
 #include "BoardState.h"
+#include "CaptionFit.h"
 #include "CaptionedFrame.h"
 #include "ClassicPalette.h"
 #include "PictureHolder.h"
@@ -255,28 +256,10 @@ private slots:
         for (const ControlSpec& controlSpec : WindowLayout::controls()) {
             if (controlSpec.caption.empty())
                 continue;
-            QWidget* widget = game.control(controlSpec.name.data());
-            const QFontMetrics metrics(widget->font());
-            const QString caption = name(controlSpec.caption);
-            int room = widget->width();
-            if (auto* option = qobject_cast<QRadioButton*>(widget)) {
-                QStyleOptionButton styleOption;
-                styleOption.initFrom(option);
-                styleOption.text = caption;
-                room = option->style()
-                           ->subElementRect(QStyle::SE_RadioButtonContents, &styleOption, option)
-                           .width();
-            } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
-                QStyleOptionButton styleOption;
-                styleOption.initFrom(button);
-                room = button->style()
-                           ->subElementRect(QStyle::SE_PushButtonContents, &styleOption, button)
-                           .width();
-            } else if (qobject_cast<QGroupBox*>(widget) != nullptr) {
-                room -= 2 * CaptionedFrame::kCaptionIndent;
-            }
-            QVERIFY2(metrics.horizontalAdvance(caption) <= room, controlSpec.name.data());
-            QVERIFY2(metrics.height() <= widget->height(), controlSpec.name.data());
+            const QWidget* widget = game.control(controlSpec.name.data());
+            const test::CaptionFit fit = test::measureCaption(*widget, name(controlSpec.caption));
+            QVERIFY2(fit.width <= fit.room, controlSpec.name.data());
+            QVERIFY2(fit.height <= fit.roomHeight, controlSpec.name.data());
         }
         // The seconds figure fits its band from the top, the widest plausible value included.
         const QFontMetrics readoutMetrics(readout);
