@@ -3,7 +3,9 @@
 #include <qdrawutil.h>
 #include <QMetaMethod>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
+#include <QRegion>
 
 #include "PictureHolderAccessible.h"
 
@@ -36,20 +38,31 @@ void PictureHolder::click() {
     emit clicked();
 }
 
-void PictureHolder::paintEvent(QPaintEvent*) {
+void PictureHolder::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QPalette& pal = palette();
-    // The classic sunken edge: grey and black above and left, white and face below and right.
-    qDrawWinPanel(&painter, rect(), pal, true);
     const QRect inner = innerRect();
-    painter.fillRect(inner, pal.color(QPalette::Window));
-    if (picture_ == nullptr)
+    // A new picture only invalidates the inner area; the edge, costly to draw, stays as it was.
+    if (!inner.contains(event->rect())) {
+        // The classic sunken edge: grey and black above and left, white and face below and right.
+        qDrawWinPanel(&painter, rect(), pal, true);
+    }
+    if (picture_ == nullptr) {
+        painter.fillRect(inner, pal.color(QPalette::Window));
         return;
-    painter.setClipRect(inner);
+    }
     // One device pixel per picture pixel, whatever the scale from here to the device.
     const qreal scale = painter.deviceTransform().m11();
-    const QSizeF logicalSize = QSizeF(picture_->size()) / scale;
-    painter.drawPixmap(QRectF(inner.topLeft(), logicalSize), *picture_, QRectF(picture_->rect()));
+    const QRectF pictureRect(inner.topLeft(), QSizeF(picture_->size()) / scale);
+    // Only what the picture leaves uncovered shows the background (rounded inwards, so a
+    // partly covered logical pixel is filled before the picture lands on it).
+    const QRect covered(inner.topLeft(), QSize(static_cast<int>(pictureRect.width()),
+                                               static_cast<int>(pictureRect.height())));
+    const QRegion uncovered = QRegion(inner) - QRegion(covered);
+    for (const QRect& part : uncovered)
+        painter.fillRect(part, pal.color(QPalette::Window));
+    painter.setClipRect(inner);
+    painter.drawPixmap(pictureRect, *picture_, QRectF(picture_->rect()));
 }
 
 void PictureHolder::mousePressEvent(QMouseEvent* event) {
