@@ -1,0 +1,31 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+struct xcb_connection_t;
+
+namespace morvane {
+
+// Checks that a display can be opened before Qt tries: Qt's own failure is an abort with a
+// core dump. The probe keeps its connection until released, so that an X server with no
+// other client does not reset between the probe leaving and Qt arriving.
+class DisplayProbe {
+public:
+    DisplayProbe();
+    ~DisplayProbe();
+    DisplayProbe(const DisplayProbe&) = delete;
+    DisplayProbe& operator=(const DisplayProbe&) = delete;
+
+    // A one-line reason when no display can be opened.
+    const std::optional<std::string>& problem() const { return problem_; }
+
+    // Closes the probe's connection once Qt holds its own.
+    void release();
+
+private:
+    xcb_connection_t* connection_ = nullptr;
+    std::optional<std::string> problem_;
+};
+
+}  // namespace morvane

@@ -1,0 +1,52 @@
+#include "GameProgram.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QString>
+#include <cstdio>
+
+#include "ApplicationLook.h"
+#include "Clock.h"
+#include "DisplayProbe.h"
+#include "GameWindow.h"
+#include "HelpFileLocation.h"
+#include "UserLocale.h"
+
+namespace morvane {
+
+int runGame(int argc, char** argv, const StartupObserver& observer) {
+    const auto stepDone = [&observer](const char* step) {
+        if (observer.stepDone)
+            observer.stepDone(step);
+    };
+
+    DisplayProbe display;
+    if (const auto& problem = display.problem()) {
+        std::fprintf(stderr, "morvane: %s\n", problem->c_str());
+        return 1;
+    }
+    stepDone("display_check");
+
+    QApplication app(argc, argv);
+    display.release();
+    QApplication::setApplicationName(QStringLiteral("morvane"));
+    QApplication::setApplicationVersion(QStringLiteral(MORVANE_VERSION));
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(MORVANE_APP_ID));
+    stepDone("application");
+    applyApplicationLook();
+    stepDone("look");
+
+    SystemClock clock;
+    GameWindow window(clock,
+                      HelpFileLocation::forExecutableIn(QCoreApplication::applicationDirPath()),
+                      userDecimalSeparator());
+    stepDone("window");
+    if (observer.beforeShow)
+        observer.beforeShow(window);
+    window.show();
+    stepDone("show");
+    return QApplication::exec();
+}
+
+}  // namespace morvane

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <functional>
+
+namespace morvane {
+
+class GameWindow;
+
+// Watches the program start; the start-up benchmark uses it, the program itself passes none.
+// Step names are string literals.
+struct StartupObserver {
+    std::function<void(const char* step)> stepDone;
+    std::function<void(GameWindow& window)> beforeShow;
+};
+
+// Everything the program does: checks that a display can be opened, builds the window,
+// shows it and runs the event loop. Returns the exit status.
+int runGame(int argc, char** argv, const StartupObserver& observer = {});
+
+}  // namespace morvane

@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# Builds the benchmark programs in build/, runs them on the offscreen platform and on an Xvfb
+# X server, and prints one table: figure, game, baseline, ratio, goal, met.
+#
+#   ./bench.sh                 about a minute once built
+#   RUNS=25 SAMPLES=1000 ./bench.sh
+#
+# RUNS     start-up runs of each program per platform (at least 10)
+# SAMPLES  timed repetitions of each action, level and repaint mode
+# IDLE_MS  how long the idle figure watches the started program
+# XVFB_SERVER_ARGS  Xvfb's options (default "-screen 0 1280x1024x24 -dpi 96 -noreset")
+set -euo pipefail
+cd "$(dirname "$0")"
+
+RUNS=${RUNS:-15}
+SAMPLES=${SAMPLES:-400}
+IDLE_MS=${IDLE_MS:-10000}
+BUILD=build
+BIN=$BUILD/bin
+# -noreset: a desktop's X server never resets, but a bare Xvfb re-initialises whenever its last
+# client leaves, and every run here would wait for the reset the previous run caused.
+XVFB=(xvfb-run -a -s "${XVFB_SERVER_ARGS:--screen 0 1280x1024x24 -dpi 96 -noreset}")
+TARGETS=(morvane_bench_startup_game morvane_bench_startup_baseline morvane_bench_startup
+         morvane_bench_actions)
+
+if (( RUNS < 10 )); then
+    echo "bench.sh: RUNS must be at least 10" >&2
+    exit 2
+fi
+
+echo "== build"
+cmake -S . -B "$BUILD" > /dev/null
+cmake --build "$BUILD" --target "${TARGETS[@]}" -j "$(nproc)" > "$BUILD/bench-build.log" 2>&1 ||
+    { tail -n 40 "$BUILD/bench-build.log"; exit 1; }
+
+# Qt warns on every start without a private runtime directory; give the runs one.
+XDG_RUNTIME_DIR=$(mktemp -d)
+export XDG_RUNTIME_DIR
+chmod 700 "$XDG_RUNTIME_DIR"
+LOG=$(mktemp)
+trap 'rm -rf "$XDG_RUNTIME_DIR" "$LOG"' EXIT
+
+echo "== machine"
+echo "cpus:      $(nproc)"
+echo "cpu model: $(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)"
+echo "memory:    $(awk '/^MemTotal/ { printf "%.1f GiB", $2 / 1048576 }' /proc/meminfo)"
+echo "kernel:    $(uname -r)"
+echo "qt:        $(dpkg-query -W -f '${Version}' libqt6widgets6 2>/dev/null || echo unknown)"
+echo "compiler:  $(c++ --version | head -n 1)"
+echo "build:     $(sed -n 's/^CMAKE_BUILD_TYPE:STRING=//p' "$BUILD/CMakeCache.txt")"
+# Wall-clock figures suffer when the machine is busy; the load shows how busy it was.
+echo "load:      $(cut -d ' ' -f 1-3 /proc/loadavg) (1, 5, 15 min) at start"
+echo "xvfb:      $(printf "%q " "${XVFB[@]}")"
+
+startup=("$BIN/morvane_bench_startup" --game "$BIN/morvane_bench_startup_game"
+         --baseline "$BIN/morvane_bench_startup_baseline")
+
+echo
+echo "== 1 and 3: start-up to the first painted frame, and peak memory"
+QT_QPA_PLATFORM=offscreen "${startup[@]}" --runs "$RUNS" --label offscreen | tee -a "$LOG" |
+    grep -v '^ROW'
+"${XVFB[@]}" env QT_QPA_PLATFORM=xcb "${startup[@]}" --runs "$RUNS" --label xvfb |
+    tee -a "$LOG" | grep -v '^ROW'
+
+echo
+echo "== 2: one action with its repaint"
+QT_QPA_PLATFORM=offscreen "$BIN/morvane_bench_actions" --samples "$SAMPLES" --label offscreen |
+    tee -a "$LOG" | grep -v '^ROW'
+"${XVFB[@]}" env QT_QPA_PLATFORM=xcb "$BIN/morvane_bench_actions" --samples "$SAMPLES" \
+    --label xvfb | tee -a "$LOG" | grep -v '^ROW'
+
+echo
+echo "== 4: CPU while idling after start-up"
+QT_QPA_PLATFORM=offscreen "${startup[@]}" --idle-ms "$IDLE_MS" --label offscreen |
+    tee -a "$LOG" | grep -v '^ROW'
+"${XVFB[@]}" env QT_QPA_PLATFORM=xcb "${startup[@]}" --idle-ms "$IDLE_MS" --label xvfb |
+    tee -a "$LOG" | grep -v '^ROW'
+
+echo
+echo "== summary (medians; for actions the baseline column is the same action with all 68"
+echo "   holders repainted)"
+{
+    printf 'figure\tgame\tbaseline\tratio\tgoal\tmet?\n'
+    grep '^ROW' "$LOG" | cut -f 2-
+} | column -t -s $'\t'
+echo "load:      $(cut -d ' ' -f 1-3 /proc/loadavg) (1, 5, 15 min) at end"

@@ -1,0 +1,23 @@
+// The game's own start-up, run by the program's own code, watched until its first painted
+// frame.
+#include <optional>
+
+#include "BenchSupport.h"
+#include "FirstFrameProbe.h"
+#include "GameProgram.h"
+#include "GameWindow.h"
+
+int main(int argc, char* argv[]) {
+    const std::int64_t mainStartedNs = morvane::bench::monotonicNs();
+    const auto options = morvane::bench::StartupOptions::parse(argc, argv);
+
+    std::optional<morvane::bench::FirstFrameProbe> probe;
+    morvane::StartupObserver observer;
+    observer.stepDone = [](std::string_view step) {
+        morvane::bench::mark(std::string(step).c_str());
+    };
+    observer.beforeShow = [&](morvane::GameWindow& window) {
+        probe.emplace(options, mainStartedNs, window);
+    };
+    return morvane::runGame(argc, argv, observer);
+}
