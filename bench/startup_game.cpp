@@ -13,9 +13,7 @@ int main(int argc, char* argv[]) {
 
     std::optional<morvane::bench::FirstFrameProbe> probe;
     morvane::StartupObserver observer;
-    observer.stepDone = [](std::string_view step) {
-        morvane::bench::mark(std::string(step).c_str());
-    };
+    observer.stepDone = [](const char* step) { morvane::bench::mark(step); };
     observer.beforeShow = [&](morvane::GameWindow& window) {
         probe.emplace(options, mainStartedNs, window);
     };
