@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "BmpFormatError.h"
+#include "LittleEndian.h"
 
 namespace morvane {
 namespace {
@@ -12,13 +13,8 @@ constexpr std::size_t kFileHeaderSize = 14;
 constexpr std::size_t kInfoHeaderSize = 40;
 constexpr std::size_t kPixelOffset = kFileHeaderSize + kInfoHeaderSize;
 
-std::uint32_t u16At(std::span<const std::uint8_t> b, std::size_t at) {
-    return static_cast<std::uint32_t>(b[at] | (b[at + 1] << 8));
-}
-
-std::uint32_t u32At(std::span<const std::uint8_t> b, std::size_t at) {
-    return u16At(b, at) | (u16At(b, at + 2) << 16);
-}
+using little_endian::u16At;
+using little_endian::u32At;
 
 void require(bool ok, const std::string& field, std::uint32_t found, std::uint32_t expected) {
     if (!ok) {

@@ -1,53 +1,41 @@
 #include "ProgramIconLoader.h"
 
-#include <QBuffer>
-#include <QByteArray>
 #include <QImage>
-#include <QImageReader>
 #include <QPixmap>
-#include <QSet>
-#include <map>
-#include <utility>
 
+#include "IcoReader.h"
 #include "ProgramIcon.h"
 
 namespace morvane {
 
 namespace {
 
-qsizetype colourCount(const QImage& image) {
-    QSet<QRgb> colours;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x)
-            colours.insert(image.pixel(x, y));
+// Straight into the format pixmaps are kept in, so QPixmap::fromImage need not convert: the
+// first conversion of the run costs more than the whole decoding. The mask makes every pixel
+// fully opaque or fully transparent, so premultiplying only clears the transparent ones.
+QImage toQImage(const IconImage& picture) {
+    QImage image(picture.width, picture.height, QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < picture.height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < picture.width; ++x) {
+            const Rgba p = picture.pixel(x, y);
+            line[x] = p.alpha == 0 ? 0 : qRgb(p.red, p.green, p.blue);
+        }
     }
-    return colours.size();
+    return image;
 }
 
 }  // namespace
 
 QIcon ProgramIconLoader::load() {
-    const auto bytes = programIconIco();
-    QByteArray data(reinterpret_cast<const char*>(bytes.data()),
-                    static_cast<qsizetype>(bytes.size()));
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, "ICO");
-
-    std::map<std::pair<int, int>, QImage> bestBySize;
-    for (int i = 0; i < reader.imageCount(); ++i) {
-        if (!reader.jumpToImage(i))
-            break;
-        const QImage image = reader.read();
-        if (image.isNull())
-            continue;
-        QImage& best = bestBySize[{image.width(), image.height()}];
-        if (best.isNull() || colourCount(image) > colourCount(best))
-            best = image;
-    }
+    // Decoded here rather than through Qt's image plugins: finding and loading the ICO plugin
+    // costs more start-up time than the decoding itself.
     QIcon icon;
-    for (const auto& [size, image] : bestBySize)
-        icon.addPixmap(QPixmap::fromImage(image));
+    for (const IconImage& picture : IcoReader::read(programIconIco())) {
+        // The 16-colour pictures; the black-and-white one is for 2-colour displays.
+        if (picture.bitsPerPixel == 4)
+            icon.addPixmap(QPixmap::fromImage(toQImage(picture)));
+    }
     return icon;
 }
 

@@ -7,7 +7,7 @@ namespace morvane {
 // The built-in program icon, decoded for the title bar and the task list.
 class ProgramIconLoader {
 public:
-    // Every size the icon file holds; of two pictures the same size, the one with more colours.
+    // The icon's 16-colour pictures, 32x32 and 16x16.
     static QIcon load();
 };
 

@@ -114,9 +114,22 @@ private slots:
         QCOMPARE(game.window.maximumSize(), QSize(737, 489));
         QCOMPARE(game.window.windowTitle(), QStringLiteral("Zandorel"));
         QVERIFY(game.window.findChildren<QLayout*>().isEmpty());
-        const QList<QSize> iconSizes = game.window.windowIcon().availableSizes();
+        const QIcon icon = game.window.windowIcon();
+        const QList<QSize> iconSizes = icon.availableSizes();
         QVERIFY2(iconSizes.contains(QSize(32, 32)) && iconSizes.contains(QSize(16, 16)),
-                 "the built-in .ico must decode through Qt's ICO reader");
+                 "the built-in .ico must give its 32x32 and 16x16 pictures");
+        for (const int size : {16, 32}) {
+            const QImage picture = icon.pixmap(QSize(size, size), 1.0).toImage();
+            QCOMPARE(picture.size(), QSize(size, size));
+            QCOMPARE(picture.pixelColor(size - 1, 0).alpha(), 0);  // the top right corner
+            // The 16-colour picture, not the black-and-white one: the title band is cyan.
+            bool cyan = false;
+            for (int y = 0; y < size; ++y) {
+                for (int x = 0; x < size; ++x)
+                    cyan = cyan || picture.pixelColor(x, y) == QColor(0, 255, 255);
+            }
+            QVERIFY2(cyan, qPrintable(QStringLiteral("no cyan in the %1x%1 icon").arg(size)));
+        }
     }
 
     void everyControlHasItsPixelRectangle() {
