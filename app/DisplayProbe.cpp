@@ -2,7 +2,12 @@
 
 #include <xcb/xcb.h>
 
+#include <QDir>
+#include <QLibraryInfo>
+#include <QString>
+#include <QStringList>
 #include <cstdlib>
+#include <filesystem>
 #include <string_view>
 
 namespace morvane {
@@ -14,12 +19,31 @@ bool isSet(const char* name) {
     return value != nullptr && *value != '\0';
 }
 
-// Qt picks X11 when QT_QPA_PLATFORM is unset and no Wayland session is announced, or when
-// it is asked for xcb first. Other platforms (offscreen, Wayland, VNC ...) are Qt's to judge.
+// A Wayland session Qt can join: its socket exists and Qt's Wayland plugin is installed.
+// Without either, Qt falls back to X11.
+bool waylandUsable() {
+    if (!isSet("WAYLAND_DISPLAY"))
+        return false;
+    std::filesystem::path socket(std::getenv("WAYLAND_DISPLAY"));
+    if (socket.is_relative()) {
+        if (!isSet("XDG_RUNTIME_DIR"))
+            return false;
+        socket = std::filesystem::path(std::getenv("XDG_RUNTIME_DIR")) / socket;
+    }
+    std::error_code error;
+    if (!std::filesystem::exists(socket, error))
+        return false;
+    const QDir platforms(QLibraryInfo::path(QLibraryInfo::PluginsPath) +
+                         QStringLiteral("/platforms"));
+    return !platforms.entryList({QStringLiteral("libqwayland*")}, QDir::Files).isEmpty();
+}
+
+// Qt uses X11 when QT_QPA_PLATFORM is unset and it cannot use Wayland, or when it is asked for
+// xcb first. Other platforms (offscreen, Wayland asked for by name, VNC ...) are Qt's to judge.
 bool usesX11() {
     const char* platform = std::getenv("QT_QPA_PLATFORM");
     if (platform == nullptr || *platform == '\0')
-        return !isSet("WAYLAND_DISPLAY");
+        return !waylandUsable();
     return std::string_view(platform).starts_with("xcb");
 }
 

@@ -22,15 +22,23 @@ private slots:
     void exitsWithOneLineWhenNoDisplayOpens_data() {
         QTest::addColumn<QString>("display");
         QTest::addColumn<QString>("platform");
-        QTest::newRow("DISPLAY unset") << QString() << QString();
-        QTest::newRow("no such X server") << QStringLiteral(":4917") << QString();
-        QTest::newRow("xcb asked for") << QStringLiteral(":4917") << QStringLiteral("xcb");
+        QTest::addColumn<QString>("wayland");
+        QTest::newRow("DISPLAY unset") << QString() << QString() << QString();
+        QTest::newRow("no such X server") << QStringLiteral(":4917") << QString() << QString();
+        QTest::newRow("xcb asked for")
+            << QStringLiteral(":4917") << QStringLiteral("xcb") << QString();
+        // Qt would try Wayland, find nothing there, fall back to X11 and abort.
+        QTest::newRow("no such Wayland session")
+            << QString() << QString() << QStringLiteral("morvane-test-no-such-wayland");
     }
 
     void exitsWithOneLineWhenNoDisplayOpens() {
         QFETCH(QString, display);
         QFETCH(QString, platform);
+        QFETCH(QString, wayland);
         QProcessEnvironment env = withoutDisplay();
+        if (!wayland.isEmpty())
+            env.insert("WAYLAND_DISPLAY", wayland);
         if (!display.isEmpty())
             env.insert("DISPLAY", display);
         if (!platform.isEmpty())
