@@ -1,5 +1,7 @@
 #include "AccessibleText.h"
 
+#include <array>
+
 namespace morvane {
 
 namespace {
@@ -8,9 +10,7 @@ QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-}  // namespace
-
-QString AccessibleText::tileName(Tile tile) {
+QString spokenTileName(Tile tile) {
     if (tile.isBlank())
         return QStringLiteral("empty");
     // Speech reads "A" and "a" alike, and telling them apart is the game.
@@ -19,6 +19,19 @@ QString AccessibleText::tileName(Tile tile) {
                          : (c >= 'A' && c <= 'Z') ? QStringLiteral("capital")
                                                   : QStringLiteral("small");
     return kind + QLatin1Char(' ') + QLatin1Char(c);
+}
+
+}  // namespace
+
+const QString& AccessibleText::tileName(Tile tile) {
+    // Every redraw names all 64 visible holders: the 63 names are made once.
+    static const auto names = [] {
+        std::array<QString, Tile::kCount> all;
+        for (int i = 0; i < Tile::kCount; ++i)
+            all[static_cast<std::size_t>(i)] = spokenTileName(Tile::fromIndex(i));
+        return all;
+    }();
+    return names[static_cast<std::size_t>(tile.index())];
 }
 
 QString AccessibleText::cellDescription(Cell cell) {

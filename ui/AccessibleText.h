@@ -14,7 +14,7 @@ namespace morvane {
 class AccessibleText {
 public:
     // What a holder shows: "capital A", "small a", "digit 7" or "empty".
-    static QString tileName(Tile tile);
+    static const QString& tileName(Tile tile);
     // Where a holder sits: "cell of capital A" (by the cell's home character), "letter hand".
     static QString cellDescription(Cell cell);
     static QString handDescription(Hand hand);

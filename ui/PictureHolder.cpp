@@ -1,6 +1,5 @@
 #include "PictureHolder.h"
 
-#include <qdrawutil.h>
 #include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -8,6 +7,7 @@
 #include <QRegion>
 
 #include "PictureHolderAccessible.h"
+#include "SunkenEdge.h"
 
 namespace morvane {
 
@@ -27,7 +27,7 @@ void PictureHolder::setPicture(const QPixmap& picture) {
 }
 
 QRect PictureHolder::innerRect() const {
-    return rect().adjusted(kBorderWidth, kBorderWidth, -kBorderWidth, -kBorderWidth);
+    return SunkenEdge::inside(rect());
 }
 
 bool PictureHolder::reactsToClicks() const {
@@ -44,8 +44,7 @@ void PictureHolder::paintEvent(QPaintEvent* event) {
     const QRect inner = innerRect();
     // A new picture only invalidates the inner area; the edge, costly to draw, stays as it was.
     if (!inner.contains(event->rect())) {
-        // The classic sunken edge: grey and black above and left, white and face below and right.
-        qDrawWinPanel(&painter, rect(), pal, true);
+        SunkenEdge::draw(painter, rect(), pal);
     }
     if (picture_ == nullptr) {
         painter.fillRect(inner, pal.color(QPalette::Window));

@@ -11,8 +11,6 @@ class PictureHolder : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int kBorderWidth = 2;
-
     explicit PictureHolder(QWidget* parent = nullptr);
 
     // Refers to `picture` (one of the shared tile pixmaps); repaints only when it changes.

@@ -1,20 +1,21 @@
 #include "SunkenLineEdit.h"
 
-#include <qdrawutil.h>
 #include <QPainter>
+
+#include "SunkenEdge.h"
 
 namespace morvane {
 
 SunkenLineEdit::SunkenLineEdit(QWidget* parent) : QLineEdit(parent) {
     setFrame(false);
-    setTextMargins(kBorderWidth, kBorderWidth, kBorderWidth, kBorderWidth);
+    setTextMargins(SunkenEdge::kWidth, SunkenEdge::kWidth, SunkenEdge::kWidth, SunkenEdge::kWidth);
     setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 void SunkenLineEdit::paintEvent(QPaintEvent* event) {
     QLineEdit::paintEvent(event);
     QPainter painter(this);
-    qDrawWinPanel(&painter, rect(), palette(), true);
+    SunkenEdge::draw(painter, rect(), palette());
 }
 
 }  // namespace morvane

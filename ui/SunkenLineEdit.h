@@ -9,8 +9,6 @@ class SunkenLineEdit : public QLineEdit {
     Q_OBJECT
 
 public:
-    static constexpr int kBorderWidth = 2;
-
     explicit SunkenLineEdit(QWidget* parent = nullptr);
 
 protected:
