@@ -1,15 +1,20 @@
 #include "ApplicationLook.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 
 #include "ClassicFonts.h"
+#include "ClassicPalette.h"
+#include "ClassicStyle.h"
+#include "WindowLayout.h"
 
 namespace morvane {
 
 void applyApplicationLook() {
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // The application takes ownership of the style.
+    QApplication::setStyle(new ClassicStyle);
     ClassicFonts::installSubstitutions();
+    QApplication::setPalette(ClassicPalette::base());
+    QApplication::setFont(ClassicFonts::font(WindowLayout::window().font));
 }
 
 }  // namespace morvane

@@ -26,6 +26,10 @@ QFont ClassicFonts::font(const FontSpec& fontSpec) {
     font.setItalic(false);
     font.setUnderline(false);
     font.setStrikeOut(false);
+    // The faces stand for bitmap fonts, which were never smoothed: every pixel of a letter is
+    // ink or background, so the readouts' digits are pure cyan on black and captions crisp.
+    font.setStyleStrategy(QFont::NoAntialias);
+    font.setHintingPreference(QFont::PreferFullHinting);
     return font;
 }
 

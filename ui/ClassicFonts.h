@@ -13,6 +13,7 @@ public:
     // Registers the fallbacks; safe to call more than once.
     static void installSubstitutions();
 
+    // Every font of the program comes from here, drawn without smoothing.
     static QFont font(const FontSpec& fontSpec);
 };
 

@@ -27,7 +27,7 @@ void HelpLauncher::open() {
     if (file.isFile() && QDesktopServices::openUrl(QUrl::fromLocalFile(file.absoluteFilePath()))) {
         return;
     }
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Morvane"), failureMessage(helpFile_),
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Morvane"), failureMessage(helpFile_),
                     QMessageBox::Ok, &window_);
     box.setTextFormat(Qt::PlainText);
     box.setObjectName(QStringLiteral("HelpFailureBox"));

@@ -208,13 +208,19 @@ private slots:
         QString title, text;
         int buttons = 0;
         bool hasIcon = true;
+        bool classicLook = false;
         whenModalShown([&](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
             QVERIFY(box != nullptr);
             title = box->windowTitle();
             text = box->text();
             buttons = static_cast<int>(box->buttons().size());
-            hasIcon = box->icon() != QMessageBox::NoIcon;
+            // The classic look of every window: no icon, not even on OK, button face, the
+            // window's font.
+            hasIcon = box->icon() != QMessageBox::NoIcon ||
+                      !box->button(QMessageBox::Ok)->icon().isNull();
+            classicLook = box->palette().color(QPalette::Window) == QColor(192, 192, 192) &&
+                          box->font() == game.window.font();
             QCOMPARE(game.countText(), QStringLiteral("1"));  // not counted while open
             game.clock.now += 7.5F;  // the seconds are read when the box closes
             if (how == "ok")
@@ -232,6 +238,7 @@ private slots:
         QVERIFY(!text.isEmpty() && !text.contains('\n'));
         QCOMPARE(buttons, 1);
         QVERIFY(!hasIcon);
+        QVERIFY(classicLook);
         QCOMPARE(game.countText(), QStringLiteral("2"));
         QCOMPARE(game.control<QLabel>("Label5")->text(), QStringLiteral("7.5"));
     }
@@ -242,6 +249,7 @@ private slots:
         QString message;
         whenModalShown([&](QWidget* modal) {
             message = qobject_cast<QMessageBox*>(modal)->text();
+            QCOMPARE(qobject_cast<QMessageBox*>(modal)->icon(), QMessageBox::NoIcon);
             QTest::keyClick(modal, Qt::Key_Escape);
         });
         game.key(Qt::Key_F1);

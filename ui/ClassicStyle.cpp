@@ -1,0 +1,16 @@
+#include "ClassicStyle.h"
+
+#include <QStyleFactory>
+
+namespace morvane {
+
+ClassicStyle::ClassicStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Windows"))) {}
+
+int ClassicStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                            QStyleHintReturn* returnData) const {
+    if (hint == SH_DialogButtonBox_ButtonsHaveIcons)
+        return 0;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+}
+
+}  // namespace morvane

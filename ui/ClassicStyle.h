@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QProxyStyle>
+
+namespace morvane {
+
+// Qt's built-in "Windows" style, the classic desktop's look: flat button-face push buttons
+// with a raised 3-D edge, round option buttons, plain message boxes. Some desktops' themes
+// still ask for icons on dialog buttons; the classic look has none.
+class ClassicStyle : public QProxyStyle {
+    Q_OBJECT
+
+public:
+    ClassicStyle();
+
+    int styleHint(StyleHint hint, const QStyleOption* option = nullptr,
+                  const QWidget* widget = nullptr,
+                  QStyleHintReturn* returnData = nullptr) const override;
+};
+
+}  // namespace morvane
