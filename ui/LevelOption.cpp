@@ -4,7 +4,19 @@
 
 namespace morvane {
 
-LevelOption::LevelOption(const QString& caption, QWidget* parent) : QRadioButton(caption, parent) {}
+LevelOption::LevelOption(const QString& caption, QWidget* parent) : QRadioButton(caption, parent) {
+    // toggled() comes from clicks, arrow keys and setChecked() alike.
+    connect(this, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked)
+            makeSelectedOptionTheTabStop();
+    });
+}
+
+void LevelOption::makeSelectedOptionTheTabStop() {
+    const auto options = parentWidget()->findChildren<LevelOption*>(Qt::FindDirectChildrenOnly);
+    for (LevelOption* option : options)
+        option->setFocusPolicy(option == this ? Qt::StrongFocus : Qt::ClickFocus);
+}
 
 void LevelOption::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();

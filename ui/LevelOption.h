@@ -7,6 +7,8 @@ namespace morvane {
 // A level option button. Qt moves through a radio group only with the arrow keys that point
 // at a neighbour, and the options are stacked; Left and Right act as Up and Down so that
 // every arrow key moves the selection, as players of classic games expect.
+// The group is one Tab stop, at the selected option, however the selection was made; Qt
+// narrows a group that way only once one of its options has had the focus.
 class LevelOption : public QRadioButton {
     Q_OBJECT
 
@@ -15,6 +17,9 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void makeSelectedOptionTheTabStop();
 };
 
 }  // namespace morvane

@@ -281,48 +281,64 @@ private slots:
         QVERIFY(ink.width() < 281);
     }
 
-    // Tab visits the controls by tab index; the option group is one stop, at its selection.
+    // Tab visits the controls by tab index and Shift+Tab the same in reverse; the option group is
+    // one stop, at its selection, whether that was made from code at start-up, by an arrow key
+    // or by the mouse.
     void tabWalksTheFocusOrder() {
         TestGame game;
         QVERIFY(game.showActive());
-        QStringList expected;
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Picture1"));
+        walkBothWays(game, "Option1");
+        if (QTest::currentTestFailed())
+            return;
+
+        game.control("Option1")->setFocus();
+        game.key(Qt::Key_Down);
+        walkBothWays(game, "Option2");
+        if (QTest::currentTestFailed())
+            return;
+
+        game.click(game.control("Option3"));
+        walkBothWays(game, "Option3");
+    }
+
+private:
+    // The whole focus cycle from Picture1, with `option` as the group's stop.
+    static QStringList focusCycle(const QString& option) {
+        QStringList cycle;
         const auto range = [&](int first, int last) {
             for (int n = first; n <= last; ++n)
-                expected << QStringLiteral("Picture%1").arg(n);
+                cycle << QStringLiteral("Picture%1").arg(n);
         };
         range(1, 18);
         range(20, 26);
         range(29, 44);
         range(47, 56);
-        expected << "Picture64"
-                 << "Command5";
+        cycle << "Picture64"
+              << "Command5";
         range(73, 81);
-        expected << "Picture27"
-                 << "Text1"
-                 << "Option1"
-                 << "Command1"
-                 << "Picture82"
-                 << "Command2"
-                 << "Picture19";
-        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Picture1"));
-        QStringList visited{QApplication::focusWidget()->objectName()};
-        for (int i = 1; i < expected.size(); ++i) {
-            game.key(Qt::Key_Tab);
-            visited << QApplication::focusWidget()->objectName();
-        }
-        QCOMPARE(visited, expected);
-        game.key(Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Picture1"));
-        game.key(Qt::Key_Backtab);
-        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Picture19"));
+        cycle << "Picture27"
+              << "Text1" << option << "Command1"
+              << "Picture82"
+              << "Command2"
+              << "Picture19";
+        return cycle;
+    }
 
-        // Once Option3 is selected, it is the group's stop.
-        game.click(game.control("Option3"));
-        game.control("Text1")->setFocus();
-        game.key(Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Option3"));
-        game.key(Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
+    static void walkBothWays(TestGame& game, const QString& option) {
+        const QStringList cycle = focusCycle(option);
+        const auto walk = [&game, &cycle](Qt::Key key) {
+            game.control("Picture1")->setFocus();
+            QStringList visited;
+            while (visited.size() < cycle.size()) {
+                game.key(key);
+                visited << QApplication::focusWidget()->objectName();
+            }
+            return visited;
+        };
+        // Backwards first: Qt narrows the group by itself once an option has had the focus.
+        QCOMPARE(walk(Qt::Key_Backtab), QStringList(cycle.rbegin(), cycle.rend()));
+        QCOMPARE(walk(Qt::Key_Tab), cycle.mid(1) << cycle.first());
     }
 };
 
