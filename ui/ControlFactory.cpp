@@ -1,12 +1,12 @@
 #include "ControlFactory.h"
 
 #include <QLabel>
-#include <QPushButton>
 #include <QString>
 
 #include "CaptionedFrame.h"
 #include "ClassicFonts.h"
 #include "ClassicPalette.h"
+#include "ClassicPushButton.h"
 #include "LevelOption.h"
 #include "PictureHolder.h"
 #include "SunkenLineEdit.h"
@@ -29,14 +29,6 @@ QLabel* createLabel(const ControlSpec& controlSpec, QWidget& container) {
     const Qt::Alignment horizontal = controlSpec.name == "Label5" ? Qt::AlignRight : Qt::AlignLeft;
     label->setAlignment(horizontal | Qt::AlignTop);
     return label;
-}
-
-QPushButton* createPushButton(const ControlSpec& controlSpec, QWidget& container) {
-    auto* button = new QPushButton(toQString(controlSpec.caption), &container);
-    // Only Space presses a button from the keyboard; Return belongs to no button.
-    button->setAutoDefault(false);
-    button->setDefault(false);
-    return button;
 }
 
 }  // namespace
@@ -67,7 +59,7 @@ QWidget* ControlFactory::createWidget(const ControlSpec& controlSpec, QWidget& c
         case ControlKind::OptionButton:
             return new LevelOption(toQString(controlSpec.caption), &container);
         case ControlKind::PushButton:
-            return createPushButton(controlSpec, container);
+            return new ClassicPushButton(toQString(controlSpec.caption), &container);
         case ControlKind::Line:
             // Every line of the window is horizontal or vertical: a one-pixel strip.
             return new QWidget(&container);

@@ -241,7 +241,7 @@ public:
     void checkCoverage() {
         for (const char* kind :
              {"cell click", "cell double-click", "< | >", "Shuffle", "About", "option by mouse",
-              "option by arrow", "button by Space", "help box"}) {
+              "option by arrow", "button by Space", "button by Return", "help box"}) {
             QVERIFY2(tally_[kind] > 0, qPrintable(QStringLiteral("no %1 in seed %2 run")
                                                       .arg(QString::fromLatin1(kind))
                                                       .arg(seed_)));
@@ -291,7 +291,7 @@ private:
         else if (roll < 89)
             key(Qt::Key_Escape, "Escape");
         else if (roll < 91)
-            key(Qt::Key_Return, "Return");
+            ops = returnKey();
         else
             type();
 
@@ -522,6 +522,19 @@ private:
             return {};
         tallyOperation(*op, "cell click");
         ++tally_["button by Space"];
+        return {*op};
+    }
+
+    // Return presses the focused push button as Space does; options and the rest ignore it.
+    std::vector<Operation> returnKey() {
+        std::optional<Operation> op;
+        if (auto* button = qobject_cast<QPushButton*>(keyTarget()))
+            op = buttonOperation(button);
+        key(Qt::Key_Return, "Return");
+        if (!op)
+            return {};
+        tallyOperation(*op, "cell click");
+        ++tally_["button by Return"];
         return {*op};
     }
 

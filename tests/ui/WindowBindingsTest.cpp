@@ -127,8 +127,17 @@ private slots:
         game.key(Qt::Key_Space);
         QCOMPARE(board.tileInHand(Hand::LetterHand), GlyphTile('A'));
         QCOMPARE(game.countText(), QStringLiteral("4"));
-        game.key(Qt::Key_Return);  // not a button key here
-        QCOMPARE(game.countText(), QStringLiteral("4"));
+        // Return and Enter press the focused button as Space does, once per stroke.
+        game.key(Qt::Key_Return);
+        QCOMPARE(board.tileInHand(Hand::NumberHand), GlyphTile('A'));
+        game.key(Qt::Key_Enter);
+        QCOMPARE(board.tileInHand(Hand::LetterHand), GlyphTile('A'));
+        QCOMPARE(game.countText(), QStringLiteral("6"));
+        // Holding the key down repeats nothing.
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"),
+                         true);
+        QApplication::sendEvent(game.control("Command5"), &repeat);
+        QCOMPARE(game.countText(), QStringLiteral("6"));
     }
 
     // The hidden shuffle temporaries over its upper corners do not shield the button.
@@ -144,8 +153,10 @@ private slots:
         game.control("Command1")->setFocus();
         game.key(Qt::Key_Space);
         QVERIFY(digitsReversed());
+        game.key(Qt::Key_Return);
+        QVERIFY(!digitsReversed());
         QCOMPARE(board.tileAt(cellOf('A')), GlyphTile('A'));
-        QCOMPARE(game.countText(), QStringLiteral("4"));
+        QCOMPARE(game.countText(), QStringLiteral("5"));
     }
 
     void optionsSelectLevelsByMouseAndArrows() {

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QPushButton>
+
+namespace morvane {
+
+// A push button as on the classic desktop: while it has the focus, Space, Return and Enter
+// press it, and it shows as the default button; without the focus it is an ordinary button,
+// so the window has no default button.
+class ClassicPushButton : public QPushButton {
+    Q_OBJECT
+
+public:
+    ClassicPushButton(const QString& caption, QWidget* parent);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+};
+
+}  // namespace morvane
