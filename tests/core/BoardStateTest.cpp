@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 
 #include "BoardState.h"
 #include "TestSupport.h"
@@ -23,8 +25,18 @@ TEST(BoardStateTest, StartsSolvedWithBlankHands) {
     EXPECT_TRUE(testing::tilesConserved(board));
 }
 
-TEST(BoardStateTest, CellsRunInTableOrderWithTheirRowsAndColumns) {
-    // Letter rows 0-9 then the digit row, each from column 0.
+// The number of the picture holder drawn showing each character at start-up, written out
+// apart from the cell table so that a mistake there shows: A-Z, then a-z, then 0-9.
+constexpr int kHolderNumberByCharacter[62] = {
+    4,  3,  6,  1,  29, 31, 33, 11, 12, 13, 14, 15, 36,
+    44, 37, 38, 23, 26, 25, 41, 39, 42, 43, 51, 55, 53,  // A-Z
+    5,  34, 7,  35, 30, 32, 2,  18, 19, 10, 9,  8,  16,
+    17, 20, 24, 40, 21, 22, 47, 48, 49, 50, 54, 52, 56,  // a-z
+    82, 78, 73, 74, 75, 76, 77, 79, 80, 81,              // 0-9
+};
+
+TEST(BoardStateTest, CellsRunInTableOrderWithTheirRowsColumnsAndHolders) {
+    // Letter rows 0-9 then the digit row, each from column 0, as the window draws them.
     const char* const rows[] = {"ABCDEFG", "abcdefg", "HIJKLMNO", "hijklmno", "PQRS",      "pqrs",
                                 "TUVW",    "tuvw",    "XYZ",      "xyz",      "0123456789"};
     std::string inOrder;
@@ -40,8 +52,19 @@ TEST(BoardStateTest, CellsRunInTableOrderWithTheirRowsAndColumns) {
         for (std::size_t column = 0; column < homes.size(); ++column) {
             const Cell cell = cellOf(homes[column]);
             SCOPED_TRACE(homes[column]);
-            EXPECT_EQ(BoardState::rowOf(cell), row == 10 ? 0 : row);
+            const int tableRow = row == 10 ? 0 : row;
+            EXPECT_EQ(BoardState::rowOf(cell), tableRow);
             EXPECT_EQ(BoardState::columnOf(cell), static_cast<int>(column));
+
+            const std::size_t alphabetical = std::string_view(kAllHomes).find(homes[column]);
+            const std::string holder =
+                "Picture" + std::to_string(kHolderNumberByCharacter[alphabetical]);
+            EXPECT_EQ(BoardState::holderOf(cell), holder);
+            const std::optional<Cell> drawn = BoardState::cellByHolder(holder);
+            ASSERT_TRUE(drawn.has_value()) << holder;
+            EXPECT_EQ(BoardState::areaOf(*drawn), row == 10 ? Area::NumberArea : Area::LetterArea);
+            EXPECT_EQ(BoardState::rowOf(*drawn), tableRow);
+            EXPECT_EQ(BoardState::columnOf(*drawn), static_cast<int>(column));
         }
     }
 }

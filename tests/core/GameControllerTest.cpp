@@ -48,16 +48,21 @@ TEST(GameControllerTest, ClickingACellTradesItsTileWithItsAreasHand) {
     EXPECT_EQ(game.board.tileInHand(Hand::LetterHand), GlyphTile('B'));
 }
 
-TEST(GameControllerTest, EachAreaTouchesOnlyItsOwnHand) {
+TEST(GameControllerTest, EachAreaTouchesOnlyItsOwnHandWhateverItsCellsHold) {
     Game game;
     game.controller.startUp();
     game.controller.clickCell(cellOf('k'));  // letter hand holds k
     game.controller.clickCell(cellOf('3'));  // number hand holds 3
+    // Ten letter cells now hold digits and the digit cells hold letters (z holds 0, 0 holds z).
+    game.controller.selectLevel(Level::LettersAndNumbers);
+    game.controller.shuffle();
     for (Cell cell : BoardState::cells()) {
-        const Hand other =
-            BoardState::handFor(cell) == Hand::LetterHand ? Hand::NumberHand : Hand::LetterHand;
+        const Hand own = BoardState::handFor(cell);
+        const Hand other = own == Hand::LetterHand ? Hand::NumberHand : Hand::LetterHand;
+        const Tile held = game.board.tileAt(cell);
         const Tile untouched = game.board.tileInHand(other);
         game.controller.clickCell(cell);
+        EXPECT_EQ(game.board.tileInHand(own), held) << cell.homeCharacter();
         EXPECT_EQ(game.board.tileInHand(other), untouched) << cell.homeCharacter();
     }
 }

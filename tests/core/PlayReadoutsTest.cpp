@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cmath>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <thread>
 
 #include "Clock.h"
@@ -104,6 +106,59 @@ TEST(SystemClockTest, StartsAtTheTimeOfDayAndNeverRunsBackwards) {
         EXPECT_GE(now, previous);
         previous = now;
     }
+}
+
+// The two things SystemClock reads: the local time of day and the boot-time counter.
+// Time passing moves both; setting the wall clock moves only the time of day.
+struct FakeTimeSources {
+    double timeOfDay;
+    std::optional<double> counter = 5000.0;
+
+    void pass(double seconds) {
+        timeOfDay = std::fmod(timeOfDay + seconds, 86400.0);
+        *counter += seconds;
+    }
+    SystemClock clock() {
+        return SystemClock([this] { return timeOfDay; }, [this] { return counter; });
+    }
+};
+
+TEST(SystemClockTest, GameAcrossMidnightKeepsCountingUp) {
+    FakeTimeSources sources{86399.5};
+    SystemClock clock = sources.clock();
+    EXPECT_EQ(clock.secondsSinceMidnight(), 86399.5F);
+    sources.pass(1.0);  // the time of day is now 0.5
+    EXPECT_EQ(clock.secondsSinceMidnight(), 86400.5F);
+}
+
+TEST(SystemClockTest, SettingTheWallClockBackChangesNothing) {
+    FakeTimeSources sources{40000.0};
+    SystemClock clock = sources.clock();
+    sources.pass(10.0);
+    sources.timeOfDay -= 3600.0;
+    EXPECT_EQ(clock.secondsSinceMidnight(), 40010.0F);
+}
+
+TEST(SystemClockTest, AnHourOfSuspendShowsAsAnHour) {
+    FakeTimeSources sources{40000.0};
+    SystemClock clock = sources.clock();
+    PlayReadouts readouts(clock);
+    readouts.start();
+    sources.pass(3600.0);
+    readouts.refreshElapsed();
+    EXPECT_EQ(readouts.elapsedText(), "3600");
+}
+
+TEST(SystemClockTest, AnUnreadableCounterHoldsTheLastReading) {
+    FakeTimeSources sources{1000.0, std::nullopt};
+    SystemClock clock = sources.clock();
+    EXPECT_EQ(clock.secondsSinceMidnight(), 1000.0F);
+    sources.counter = 7.0;  // readable at last: counts from here
+    EXPECT_EQ(clock.secondsSinceMidnight(), 1000.0F);
+    sources.pass(2.5);
+    EXPECT_EQ(clock.secondsSinceMidnight(), 1002.5F);
+    sources.counter.reset();
+    EXPECT_EQ(clock.secondsSinceMidnight(), 1002.5F);
 }
 
 }  // namespace
