@@ -81,7 +81,7 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     morvane::bench::mark("application");
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
     morvane::bench::mark("look");
 
     QWidget window;
