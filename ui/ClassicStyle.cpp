@@ -1,6 +1,8 @@
 #include "ClassicStyle.h"
 
+#include <QPainter>
 #include <QStyleFactory>
+#include <QStyleOptionButton>
 
 namespace morvane {
 
@@ -11,6 +13,27 @@ int ClassicStyle::styleHint(StyleHint hint, const QStyleOption* option, const QW
     if (hint == SH_DialogButtonBox_ButtonsHaveIcons)
         return 0;
     return QProxyStyle::styleHint(hint, option, widget, returnData);
+}
+
+void ClassicStyle::drawControl(ControlElement element, const QStyleOption* option,
+                               QPainter* painter, const QWidget* widget) const {
+    const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
+    // The Windows style shows a default button's frame only in the margin it keeps round
+    // buttons that may become default, which would shrink our buttons by a pixel on every side.
+    if (element != CE_PushButtonBevel || button == nullptr ||
+        !button->features.testFlag(QStyleOptionButton::DefaultButton) ||
+        button->features.testFlag(QStyleOptionButton::AutoDefaultButton)) {
+        QProxyStyle::drawControl(element, option, painter, widget);
+        return;
+    }
+    painter->save();
+    painter->setPen(option->palette.color(QPalette::Shadow));
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
+    painter->restore();
+    QStyleOptionButton inside(*button);
+    inside.rect = option->rect.adjusted(1, 1, -1, -1);
+    QProxyStyle::drawControl(element, &inside, painter, widget);
 }
 
 }  // namespace morvane

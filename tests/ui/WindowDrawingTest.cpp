@@ -131,6 +131,18 @@ private slots:
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
     }
 
+    // Only the push button with the focus shows as the default: a black frame round its edge.
+    void focusedButtonShowsAsTheDefault() {
+        TestGame game;
+        QVERIFY(game.showActive());
+        QCOMPARE(at(grabWindow(game.window), 560, 328), kWhite);  // Shuffle's raised edge
+        game.control("Command1")->setFocus();
+        const QImage focused = grabWindow(game.window);
+        QCOMPARE(at(focused, 560, 328), QColor(0, 0, 0));
+        QCOMPARE(at(focused, 640, 384), QColor(0, 0, 0));
+        QCOMPARE(at(focused, 561, 329), kWhite);
+    }
+
     void hiddenHoldersAreNeverDrawn() {
         TestGame game;
         QVERIFY(game.showActive());
