@@ -283,7 +283,7 @@ private:
         else if (roll < 65)
             backtab();
         else if (roll < 73)
-            ops = space();
+            ops = buttonKey(Qt::Key_Space);
         else if (roll < 86)
             ops = arrow();
         else if (roll < 87)
@@ -291,7 +291,7 @@ private:
         else if (roll < 89)
             key(Qt::Key_Escape, "Escape");
         else if (roll < 91)
-            ops = returnKey();
+            ops = buttonKey(Qt::Key_Return);
         else
             type();
 
@@ -512,29 +512,20 @@ private:
             key(Qt::Key_Tab, "Shift+Tab", Qt::ShiftModifier);
     }
 
-    std::vector<Operation> space() {
-        noteTextEdit();
+    // Space presses the focused button or option; Return presses only a push button.
+    std::vector<Operation> buttonKey(Qt::Key k) {
+        const bool space = k == Qt::Key_Space;
+        if (space)
+            noteTextEdit();
         std::optional<Operation> op;
-        if (auto* button = qobject_cast<QAbstractButton*>(keyTarget()))
+        auto* button = qobject_cast<QAbstractButton*>(keyTarget());
+        if (button != nullptr && (space || qobject_cast<QPushButton*>(button) != nullptr))
             op = buttonOperation(button);
-        key(Qt::Key_Space, "Space");
+        key(k, space ? "Space" : "Return");
         if (!op)
             return {};
         tallyOperation(*op, "cell click");
-        ++tally_["button by Space"];
-        return {*op};
-    }
-
-    // Return presses the focused push button as Space does; options and the rest ignore it.
-    std::vector<Operation> returnKey() {
-        std::optional<Operation> op;
-        if (auto* button = qobject_cast<QPushButton*>(keyTarget()))
-            op = buttonOperation(button);
-        key(Qt::Key_Return, "Return");
-        if (!op)
-            return {};
-        tallyOperation(*op, "cell click");
-        ++tally_["button by Return"];
+        ++tally_[space ? "button by Space" : "button by Return"];
         return {*op};
     }
 
