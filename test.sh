@@ -34,7 +34,8 @@ build() {
 }
 
 suite() {
-    build build -DCMAKE_BUILD_TYPE=RelWithDebInfo &&
+    # For /usr, as the package is made: the package test then builds it and runs lintian.
+    build build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr &&
         ctest --test-dir build --output-on-failure --parallel "$jobs"
 }
 

@@ -38,10 +38,12 @@ bool waylandUsable() {
     return !platforms.entryList({QStringLiteral("libqwayland*")}, QDir::Files).isEmpty();
 }
 
-// Qt uses X11 when QT_QPA_PLATFORM is unset and it cannot use Wayland, or when it is asked for
-// xcb first. Other platforms (offscreen, Wayland asked for by name, VNC ...) are Qt's to judge.
-bool usesX11() {
-    const char* platform = std::getenv("QT_QPA_PLATFORM");
+// Qt uses X11 when no platform is asked for (by -platform or QT_QPA_PLATFORM) and it cannot use
+// Wayland, or when it is asked for xcb first. Other platforms (offscreen, Wayland asked for by
+// name, VNC ...) are Qt's to judge.
+bool usesX11(const std::optional<std::string>& platformOption) {
+    const char* platform =
+        platformOption ? platformOption->c_str() : std::getenv("QT_QPA_PLATFORM");
     if (platform == nullptr || *platform == '\0')
         return !waylandUsable();
     return std::string_view(platform).starts_with("xcb");
@@ -49,10 +51,11 @@ bool usesX11() {
 
 }  // namespace
 
-DisplayProbe::DisplayProbe() {
-    if (!usesX11())
+DisplayProbe::DisplayProbe(const std::optional<std::string>& platform,
+                           const std::optional<std::string>& display) {
+    if (!usesX11(platform))
         return;
-    connection_ = xcb_connect(nullptr, nullptr);
+    connection_ = xcb_connect(display ? display->c_str() : nullptr, nullptr);
     if (xcb_connection_has_error(connection_) != 0) {
         release();
         problem_ =

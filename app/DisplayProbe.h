@@ -12,7 +12,10 @@ namespace morvane {
 // other client does not reset between the probe leaving and Qt arriving.
 class DisplayProbe {
 public:
-    DisplayProbe();
+    // platform and display are the values of Qt's -platform and -display options, if given:
+    // they take the place of QT_QPA_PLATFORM and DISPLAY, as they do for Qt.
+    DisplayProbe(const std::optional<std::string>& platform,
+                 const std::optional<std::string>& display);
     ~DisplayProbe();
     DisplayProbe(const DisplayProbe&) = delete;
     DisplayProbe& operator=(const DisplayProbe&) = delete;

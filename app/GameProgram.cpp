@@ -4,9 +4,11 @@
 #include <QCoreApplication>
 #include <QString>
 #include <cstdio>
+#include <iostream>
 
 #include "ApplicationLook.h"
 #include "Clock.h"
+#include "CommandLine.h"
 #include "DisplayProbe.h"
 #include "GameWindow.h"
 #include "HelpFileLocation.h"
@@ -20,7 +22,11 @@ int runGame(int argc, char** argv, const StartupObserver& observer) {
             observer.stepDone(step);
     };
 
-    DisplayProbe display;
+    const CommandLine commandLine(argc, argv);
+    if (commandLine.request() != CommandLine::Request::RunGame)
+        return commandLine.answer(std::cout, std::cerr);
+
+    DisplayProbe display(commandLine.platform(), commandLine.display());
     if (const auto& problem = display.problem()) {
         std::fprintf(stderr, "morvane: %s\n", problem->c_str());
         return 1;

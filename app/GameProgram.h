@@ -13,8 +13,9 @@ struct StartupObserver {
     std::function<void(GameWindow& window)> beforeShow;
 };
 
-// Everything the program does: checks that a display can be opened, builds the window,
-// shows it and runs the event loop. Returns the exit status.
+// Everything the program does: reads the command line (answering --help and --version without
+// a window), checks that a display can be opened, builds the window, shows it and runs the
+// event loop. Returns the exit status.
 int runGame(int argc, char** argv, const StartupObserver& observer = {});
 
 }  // namespace morvane

@@ -78,15 +78,20 @@ double percentile(std::vector<double> values, double fraction) {
     return values[low] + (values[high] - values[low]) * (rank - static_cast<double>(low));
 }
 
-StartupOptions StartupOptions::parse(int argc, char** argv) {
+StartupOptions StartupOptions::parse(int& argc, char** argv) {
     StartupOptions options;
+    int kept = 1;
     for (int i = 1; i < argc; ++i) {
         const std::string_view name = argv[i];
         if (name == "--spawned-at-ns" && i + 1 < argc)
             options.spawnedAtNs = std::strtoll(argv[++i], nullptr, 10);
         else if (name == "--idle")
             options.idle = true;
+        else
+            argv[kept++] = argv[i];
     }
+    argv[kept] = nullptr;
+    argc = kept;
     return options;
 }
 

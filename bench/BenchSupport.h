@@ -28,14 +28,15 @@ const std::vector<std::pair<const char*, std::int64_t>>& marks();
 double median(std::vector<double> values);
 double percentile(std::vector<double> values, double fraction);
 
-// What a start-up program was asked to do, from its own options (Qt's are left alone).
+// What a start-up program was asked to do, from its own options. They are taken out of argv,
+// as Qt does with its own, so that what is left is the program's command line.
 struct StartupOptions {
     // When the driver spawned this process; 0 when started by hand.
     std::int64_t spawnedAtNs = 0;
     // Stay in the event loop after the first frame until the driver has watched it idle.
     bool idle = false;
 
-    static StartupOptions parse(int argc, char** argv);
+    static StartupOptions parse(int& argc, char** argv);
 };
 
 }  // namespace morvane::bench

@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
-# Builds the Debian package into a temporary folder and checks its name, version,
-# dependencies and contents with dpkg-deb.
+# Builds the Debian package into a temporary folder, checks its name, version, dependencies
+# and contents with dpkg-deb, and runs Debian's own checker, lintian, over it.
 #   check-deb-package.sh BUILD_DIR APP_ID VERSION PREFIX
+# Exits 77 (skipped) for a build whose prefix is not /usr: cpack makes no package for it.
 set -euo pipefail
 build_dir="$1"
 app_id="$2"
 version="$3"
-prefix="${4#/}"
+if [[ "$4" != /usr ]]; then
+    echo "SKIP: this build is for $4; configure with -DCMAKE_INSTALL_PREFIX=/usr to package it"
+    exit 77
+fi
 out="$(mktemp -d)"
 trap 'rm -rf "$out"' EXIT
 
@@ -26,12 +30,27 @@ for dependency in fonts-liberation libqt6widgets6 libqt6gui6 libqt6core6 libxcb1
 done
 
 contents="$(dpkg-deb -c "$deb" | awk '{print $6}')"
-for path in "bin/morvane" "share/applications/$app_id.desktop" \
+for path in "games/morvane" "share/applications/$app_id.desktop" \
     "share/metainfo/$app_id.metainfo.xml" "share/morvane/Morvane.html" \
-    "share/man/man6/morvane.6" "share/icons/hicolor/16x16/apps/$app_id.png" \
-    "share/icons/hicolor/128x128/apps/$app_id.png"; do
-    grep -qx "\./$prefix/$path" <<<"$contents" || fail "package lacks /$prefix/$path"
+    "share/man/man6/morvane.6.gz" "share/doc/morvane/copyright" "share/doc/morvane/changelog.gz" \
+    "share/icons/hicolor/16x16/apps/$app_id.png" "share/icons/hicolor/128x128/apps/$app_id.png"; do
+    grep -qx "\./usr/$path" <<<"$contents" || fail "package lacks /usr/$path"
 done
+
+# The changelog's newest entry is this version: a new version needs its own entry.
+dpkg-deb -x "$deb" "$out/root"
+zcat "$out/root/usr/share/doc/morvane/changelog.gz" >"$out/changelog"
+changelog_version="$(dpkg-parsechangelog -l "$out/changelog" -S Version)"
+[[ "$changelog_version" == "$version" ]] ||
+    fail "the changelog's newest entry is $changelog_version, the package $version"
+
+# Any error or warning from lintian fails; its notes (I:) are shown but pass.
+lintian_status=0
+lintian_output="$(lintian --fail-on error,warning "$deb" 2>&1)" || lintian_status=$?
+echo "lintian: ${lintian_output:-no tags}"
+if [[ $lintian_status -ne 0 ]] || grep -q '^[EW]: ' <<<"$lintian_output"; then
+    fail "lintian reports errors or warnings (exit status $lintian_status)"
+fi
 
 if [[ $failures -gt 0 ]]; then
     echo "$failures problem(s) in $deb"

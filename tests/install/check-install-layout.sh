@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks every file a desktop expects,
 # then validates the desktop entry and the metainfo as installed.
-#   check-install-layout.sh BUILD_DIR APP_ID
+#   check-install-layout.sh BUILD_DIR APP_ID PREFIX
+# PREFIX is the build's configured prefix, for which the paths inside the files were written.
 set -euo pipefail
 build_dir="$1"
 app_id="$2"
+configured_prefix="$3"
 prefix="$(mktemp -d)"
 trap 'rm -rf "$prefix"' EXIT
 
@@ -14,11 +16,16 @@ failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 expect_file() { [[ -f "$prefix/$1" ]] || fail "missing $1"; }
 
-[[ -x "$prefix/bin/morvane" ]] || fail "bin/morvane is missing or not executable"
+# Where a path written for the configured prefix lies in the temporary install.
+installed() { [[ "$1" == "$configured_prefix"/* ]] && echo "$prefix/${1#"$configured_prefix"/}"; }
+
+[[ -x "$prefix/games/morvane" ]] || fail "games/morvane is missing or not executable"
 expect_file "share/applications/$app_id.desktop"
 expect_file "share/metainfo/$app_id.metainfo.xml"
 expect_file "share/morvane/Morvane.html"
-expect_file "share/man/man6/morvane.6"
+expect_file "share/man/man6/morvane.6.gz"
+expect_file "share/doc/morvane/copyright"
+expect_file "share/doc/morvane/changelog.gz"
 for size in 16 32 48 64 128; do
     icon="share/icons/hicolor/${size}x${size}/apps/$app_id.png"
     expect_file "$icon"
@@ -28,13 +35,22 @@ done
 
 # Nothing else: no test programs, build tools or static libraries in the install.
 unexpected=$(cd "$prefix" && find . -type f | sort | grep -vE \
-    "^\./(bin/morvane|share/applications/$app_id\.desktop|share/metainfo/$app_id\.metainfo\.xml|share/morvane/Morvane\.html|share/man/man6/morvane\.6|share/icons/hicolor/[0-9]+x[0-9]+/apps/$app_id\.png)$" || true)
+    "^\./(games/morvane|share/applications/$app_id\.desktop|share/metainfo/$app_id\.metainfo\.xml|share/morvane/Morvane\.html|share/man/man6/morvane\.6\.gz|share/doc/morvane/(copyright|changelog\.gz)|share/icons/hicolor/[0-9]+x[0-9]+/apps/$app_id\.png)$" || true)
 [[ -z "$unexpected" ]] || fail "unexpected files installed: $unexpected"
 
 desktop-file-validate "$prefix/share/applications/$app_id.desktop" || fail "desktop-file-validate"
 appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/$app_id.metainfo.xml" ||
     fail "appstreamcli validate"
 grep -qx "Icon=$app_id" "$prefix/share/applications/$app_id.desktop" || fail "Icon= is not the app id"
+# The menu starts the program by its full path, and the manual page names installed files.
+exec_line="$(grep -m1 '^Exec=' "$prefix/share/applications/$app_id.desktop" || true)"
+[[ -x "$(installed "${exec_line#Exec=}")" ]] || fail "$exec_line is not the installed program"
+man_files="$(zcat "$prefix/share/man/man6/morvane.6.gz" 2>/dev/null |
+    awk '/^\.SH/ { files = ($2 == "FILES") } files && /^\.I / { print $2 }' || true)"
+[[ -n "$man_files" ]] || fail "the manual page names no FILES"
+for path in $man_files; do
+    [[ -e "$(installed "$path")" ]] || fail "the manual page names $path, which is not installed"
+done
 grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" \
     "$prefix/share/metainfo/$app_id.metainfo.xml" || fail "metainfo does not launch $app_id.desktop"
 

@@ -1,6 +1,8 @@
-// The built program: without a display it explains itself and exits 1 instead of aborting.
+// The built program: without a display it explains itself and exits 1 instead of aborting;
+// its command line is answered before any display is needed.
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QRegularExpression>
 #include <QtTest>
 
 namespace {
@@ -54,13 +56,68 @@ private slots:
                                 "server (or WAYLAND_DISPLAY) and try again\n"));
     }
 
-    // Platforms that need no display are Qt's business: the program starts and keeps running.
+    // Answered before any display is looked for: the usage, the version, and mistakes, which
+    // exit 2 and start no window.
+    void answersTheCommandLineWithoutDisplay_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("standardOutput");  // a pattern
+        QTest::addColumn<QString>("standardError");
+        const QString hint = QStringLiteral("Try 'morvane --help' for more information.\n");
+        QTest::newRow("--version")
+            << QStringList{"--version"} << 0
+            << "^" + QRegularExpression::escape("morvane " MORVANE_VERSION "\n") + "$" << QString();
+        QTest::newRow("--help") << QStringList{"--help"} << 0
+                                << QStringLiteral("^Usage: morvane \\[OPTION\\]\\.\\.\\.\n")
+                                << QString();
+        // Qt's option takes its value along, so the mistake found is the one after it.
+        QTest::newRow("unknown option")
+            << QStringList{"-style", "Fusion", "--frobnicate"} << 2 << QStringLiteral("^$")
+            << "morvane: unknown option '--frobnicate'\n" + hint;
+        QTest::newRow("an argument") << QStringList{"extra"} << 2 << QStringLiteral("^$")
+                                     << "morvane: unexpected argument 'extra'\n" + hint;
+        QTest::newRow("Qt's option without its value")
+            << QStringList{"-platform"} << 2 << QStringLiteral("^$")
+            << "morvane: option '-platform' needs a value\n" + hint;
+    }
+
+    void answersTheCommandLineWithoutDisplay() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, standardOutput);
+        QFETCH(QString, standardError);
+        QProcess program;
+        program.setProcessEnvironment(withoutDisplay());
+        program.start(QStringLiteral(MORVANE_EXECUTABLE), arguments);
+        QVERIFY(program.waitForFinished(20000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), exitCode);
+        const QString output = QString::fromLocal8Bit(program.readAllStandardOutput());
+        QVERIFY2(output.contains(QRegularExpression(standardOutput)), qPrintable(output));
+        QCOMPARE(QString::fromLocal8Bit(program.readAllStandardError()), standardError);
+    }
+
+    // Platforms that need no display are Qt's business: the program starts and keeps running,
+    // whether the platform comes from the environment or from Qt's options.
+    void startsOnAPlatformWithoutDisplay_data() {
+        QTest::addColumn<QString>("platform");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("QT_QPA_PLATFORM") << QStringLiteral("offscreen") << QStringList();
+        QTest::newRow("-platform") << QString() << QStringList{"-platform", "offscreen"};
+        QTest::newRow("Qt's options")
+            << QString() << QStringList{"--platform", "offscreen",     "-style=Fusion",
+                                        "-reverse",   "-qwindowtitle", "Zandorel"};
+    }
+
     void startsOnAPlatformWithoutDisplay() {
+        QFETCH(QString, platform);
+        QFETCH(QStringList, arguments);
         QProcessEnvironment env = withoutDisplay();
-        env.insert("QT_QPA_PLATFORM", "offscreen");
+        if (!platform.isEmpty())
+            env.insert("QT_QPA_PLATFORM", platform);
         QProcess program;
         program.setProcessEnvironment(env);
-        program.start(QStringLiteral(MORVANE_EXECUTABLE), {});
+        program.start(QStringLiteral(MORVANE_EXECUTABLE), arguments);
         QVERIFY(program.waitForStarted());
         QVERIFY(!program.waitForFinished(1500));
         program.kill();
