@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Sets up what is missing, builds into build/, runs every test and prints a summary.
 #
-# Stages: the whole suite (build/); the whole suite again with AddressSanitizer,
+# Stages: the whole suite (build/), whose window tests run offscreen, on Xvfb and on a Weston
+# that each Wayland test starts and stops itself (tests/ui/run-on-weston.sh: its own runtime
+# folder and socket); the whole suite again with AddressSanitizer,
 # UndefinedBehaviorSanitizer and LeakSanitizer (build-asan/); valgrind memcheck over the
 # core tests; and a bounded libFuzzer run over the core (build-fuzz/, clang).
 set -uo pipefail
