@@ -35,7 +35,7 @@ done
 
 # Nothing else: no test programs, build tools or static libraries in the install.
 unexpected=$(cd "$prefix" && find . -type f | sort | grep -vE \
-    "^\./(games/morvane|share/applications/$app_id\.desktop|share/metainfo/$app_id\.metainfo\.xml|share/morvane/Morvane\.html|share/man/man6/morvane\.6\.gz|share/doc/morvane/(copyright|changelog\.gz)|share/icons/hicolor/[0-9]+x[0-9]+/apps/$app_id\.png)$" || true)
+    "^\./(games/morvane|share/applications/$app_id\.desktop|share/metainfo/$app_id\.metainfo\.xml|share/morvane/Morvane\.html|share/morvane/[A-Za-z0-9_.-]+\.png|share/man/man6/morvane\.6\.gz|share/doc/morvane/(copyright|changelog\.gz)|share/icons/hicolor/[0-9]+x[0-9]+/apps/$app_id\.png)$" || true)
 [[ -z "$unexpected" ]] || fail "unexpected files installed: $unexpected"
 
 desktop-file-validate "$prefix/share/applications/$app_id.desktop" || fail "desktop-file-validate"
@@ -54,10 +54,28 @@ done
 grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" \
     "$prefix/share/metainfo/$app_id.metainfo.xml" || fail "metainfo does not launch $app_id.desktop"
 
-# The help page stands alone: no scripts and nothing fetched from the network.
-if grep -qiE '<script|https?://|src=' "$prefix/share/morvane/Morvane.html"; then
+# The help page stands alone: no scripts and nothing fetched from the network. It shows
+# pictures only from files installed beside it, and every picture installed there is shown.
+help_dir="$prefix/share/morvane"
+if grep -qiE '<script|https?://' "$help_dir/Morvane.html"; then
     fail "the help page loads scripts or network resources"
 fi
+shown=()
+while read -r source; do
+    picture="${source#src=\"}"
+    picture="${picture%\"}"
+    if [[ ! "$source" =~ ^src=\"[A-Za-z0-9_][A-Za-z0-9_.-]*\.(png|jpe?g|gif)\"$ || "$picture" == *..* ]]; then
+        fail "the help page loads $source, not a picture file beside it"
+    elif [[ ! -f "$help_dir/$picture" ]]; then
+        fail "the help page shows $picture, which is not installed"
+    fi
+    shown+=("$picture")
+done < <(grep -oiE 'src=[^ >]*' "$help_dir/Morvane.html")
+for installed in "$help_dir"/*.png; do
+    [[ -e "$installed" ]] || continue
+    printf '%s\n' "${shown[@]}" | grep -qxF "$(basename "$installed")" ||
+        fail "share/morvane/$(basename "$installed") is installed but the help page does not show it"
+done
 
 if [[ $failures -gt 0 ]]; then
     echo "$failures problem(s) in the install layout"

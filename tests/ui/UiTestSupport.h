@@ -41,6 +41,14 @@ struct TestGame {
     // Shows the window and waits until it has the keyboard.
     bool showActive() {
         window.show();
+        // On Wayland only the compositor gives a window the keyboard, as it maps it; the window
+        // may show itself active a moment before the keyboard arrives.
+        if (QGuiApplication::platformName() == QLatin1String("wayland")) {
+            return QTest::qWaitFor([this] {
+                return QGuiApplication::focusWindow() == window.windowHandle() &&
+                       QApplication::activeWindow() == &window;
+            });
+        }
         window.activateWindow();
         return QTest::qWaitForWindowActive(&window);
     }
