@@ -4,6 +4,8 @@
 #include <QStyleFactory>
 #include <QStyleOptionButton>
 
+#include "ClassicRadioIndicator.h"
+
 namespace morvane {
 
 ClassicStyle::ClassicStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Windows"))) {}
@@ -13,6 +15,15 @@ int ClassicStyle::styleHint(StyleHint hint, const QStyleOption* option, const QW
     if (hint == SH_DialogButtonBox_ButtonsHaveIcons)
         return 0;
     return QProxyStyle::styleHint(hint, option, widget, returnData);
+}
+
+void ClassicStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
+                                 QPainter* painter, const QWidget* widget) const {
+    if (element == PE_IndicatorRadioButton) {
+        ClassicRadioIndicator::draw(*painter, *option);
+        return;
+    }
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
 }
 
 void ClassicStyle::drawControl(ControlElement element, const QStyleOption* option,

@@ -191,6 +191,13 @@ private slots:
         for (const QRect& control :
              {QRect(563, 331, 75, 51), QRect(563, 395, 75, 19), QRect(387, 307, 275, 123)})
             QCOMPARE(mostFrequentColour(image, control), kFace);
+        // In the frame, with its options and buttons, nothing but the four classic greys:
+        // no gradient, no smoothed text or option indicator.
+        const QRect frame(384, 304, 281, 129);
+        QCOMPARE(countColour(image, frame, kFace) + countColour(image, frame, black) +
+                     countColour(image, frame, kWhite) +
+                     countColour(image, frame, QColor(128, 128, 128)),
+                 frame.width() * frame.height());
         QCOMPARE(at(image, 20, 20), kFace);   // Label1 stays a button-face panel
         QCOMPARE(at(image, 5, 5), kDesktop);  // and the window the desktop colour
         // Labels fill their whole rectangle: the corners of "Letters" are button face.
