@@ -5,18 +5,9 @@
 
 # The package's own documents, installed by every install: the copyright in Debian's
 # machine-readable form and the changelog. The version is native, so the changelog is
-# changelog.gz rather than changelog.Debian.gz; -n keeps the archive the same on every build.
-find_program(GZIP gzip REQUIRED)
-set(morvane_changelog_gz ${PROJECT_BINARY_DIR}/packaging/changelog.gz)
-add_custom_command(
-    OUTPUT ${morvane_changelog_gz}
-    COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/packaging/changelog
-            ${PROJECT_BINARY_DIR}/packaging/changelog
-    COMMAND ${GZIP} -9nf ${PROJECT_BINARY_DIR}/packaging/changelog
-    DEPENDS ${PROJECT_SOURCE_DIR}/packaging/changelog
-    COMMENT "Compressing the changelog")
-add_custom_target(morvane_changelog ALL DEPENDS ${morvane_changelog_gz})
-install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${morvane_changelog_gz}
+# changelog.gz rather than changelog.Debian.gz.
+morvane_gzip(morvane_changelog ${PROJECT_SOURCE_DIR}/packaging/changelog)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${morvane_changelog_FILE}
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 set(CPACK_GENERATOR DEB)

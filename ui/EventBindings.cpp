@@ -27,8 +27,7 @@ void bindOperation(Sender* sender, Signal signal, QWidget& window,
 void EventBindings::connect(const WindowControls& controls, GameController& game, QWidget& window,
                             std::function<void()> redraw) {
     for (Cell cell : BoardState::cells()) {
-        bindOperation(controls.cellHolders[static_cast<std::size_t>(cell.index())],
-                      &PictureHolder::clicked, window, redraw,
+        bindOperation(controls.holderFor(cell), &PictureHolder::clicked, window, redraw,
                       [&game, cell] { game.clickCell(cell); });
     }
     bindOperation(controls.exchangeHandsButton, &QPushButton::clicked, window, redraw,

@@ -131,8 +131,7 @@ WindowControls WindowBuilder::findControls(QWidget& window) {
 void WindowBuilder::describeControls(const WindowControls& controls) {
     // Where each holder sits never changes; what it shows is named by every redraw.
     for (Cell cell : BoardState::cells()) {
-        controls.cellHolders[static_cast<std::size_t>(cell.index())]->setAccessibleDescription(
-            AccessibleText::cellDescription(cell));
+        controls.holderFor(cell)->setAccessibleDescription(AccessibleText::cellDescription(cell));
     }
     controls.letterHandView->setAccessibleDescription(
         AccessibleText::handDescription(Hand::LetterHand));

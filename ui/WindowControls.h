@@ -29,6 +29,9 @@ struct WindowControls {
     QPushButton* shuffleButton = nullptr;                    // Command1
     QPushButton* aboutButton = nullptr;                      // Command2
 
+    PictureHolder* holderFor(Cell cell) const {
+        return cellHolders[static_cast<std::size_t>(cell.index())];
+    }
     QRadioButton* optionFor(Level level) const {
         return levelOptions[static_cast<std::size_t>(level)];
     }

@@ -30,8 +30,7 @@ void WindowRedraw::show(const GameController& game, const TilePixmaps& pixmaps,
                         const WindowControls& controls) {
     const BoardState& board = game.board();
     for (Cell cell : BoardState::cells()) {
-        showTile(*controls.cellHolders[static_cast<std::size_t>(cell.index())], pixmaps,
-                 board.tileAt(cell));
+        showTile(*controls.holderFor(cell), pixmaps, board.tileAt(cell));
     }
     // A hand's view and its hidden store always show the same tile; the store stays unnamed,
     // as nobody can see it.

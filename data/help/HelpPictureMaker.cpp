@@ -66,9 +66,7 @@ QImage annotatedWindow(GameWindow& window) {
 QImage takeAndPutBack(GameWindow& window) {
     const WindowControls& controls = window.controls();
     const auto cellRect = [&](char home) {
-        return rectIn(
-            window,
-            controls.cellHolders[static_cast<std::size_t>(Cell::findByHome(home)->index())]);
+        return rectIn(window, controls.holderFor(*Cell::findByHome(home)));
     };
     // Q, R and S and the letter hand at the end of their row, without the edge of P; the small
     // letters under them would only be cut in half.

@@ -14,6 +14,11 @@ const QColor kCalloutColour(236, 64, 0);
 constexpr int kRingWidth = 3;
 constexpr int kMarkerRadius = 12;
 
+// The ring round a part stands a little off it, so the part shows whole inside.
+QRect ringAround(const QRect& part) {
+    return part.adjusted(-3, -3, 3, 3);
+}
+
 QPoint markerCentre(const QRect& ring, MarkerSide side) {
     const int away = kRingWidth + kMarkerRadius + 1;
     switch (side) {
@@ -33,7 +38,7 @@ void PictureAnnotation::drawCallouts(QImage& picture, std::span<const Callout> c
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     for (const Callout& callout : callouts) {
-        const QRect ring = callout.part.adjusted(-3, -3, 3, 3);
+        const QRect ring = ringAround(callout.part);
         painter.setPen(QPen(Qt::white, kRingWidth + 2));
         painter.setBrush(Qt::NoBrush);
         painter.drawRoundedRect(ring, 4, 4);
@@ -41,10 +46,9 @@ void PictureAnnotation::drawCallouts(QImage& picture, std::span<const Callout> c
         painter.drawRoundedRect(ring, 4, 4);
     }
     painter.end();
-    for (const Callout& callout : callouts) {
-        const QRect ring = callout.part.adjusted(-3, -3, 3, 3);
-        drawMarker(picture, markerCentre(ring, callout.side), callout.number);
-    }
+    // Markers last, over any ring they overlap; each is drawn by a painter of its own.
+    for (const Callout& callout : callouts)
+        drawMarker(picture, markerCentre(ringAround(callout.part), callout.side), callout.number);
 }
 
 void PictureAnnotation::drawMarker(QImage& picture, QPoint centre, int number) {

@@ -40,8 +40,7 @@ QAccessible::Role roleOf(QWidget* widget) {
 }
 
 QWidget* cellHolder(TestGame& game, char home) {
-    return game.window.controls()
-        .cellHolders[static_cast<std::size_t>(Cell::findByHome(home)->index())];
+    return game.window.controls().holderFor(*Cell::findByHome(home));
 }
 
 // Qt passes accessibility events on only while its accessibility is on, which normally
@@ -127,8 +126,7 @@ private slots:
     void startUpNamesEveryVisibleHolderAndReadout() {
         TestGame game;
         for (Cell cell : BoardState::cells()) {
-            QWidget* holder =
-                game.window.controls().cellHolders[static_cast<std::size_t>(cell.index())];
+            QWidget* holder = game.window.controls().holderFor(cell);
             const char home = cell.homeCharacter();
             QCOMPARE(nameOf(holder), AccessibleText::tileName(GlyphTile(home)));
             QCOMPARE(descriptionOf(holder),

@@ -210,8 +210,7 @@ public:
             tileByPicture_.insert_or_assign(holder->picture()->cacheKey(), tile);
         };
         for (Cell cell : BoardState::cells())
-            learn(controls.cellHolders[static_cast<std::size_t>(cell.index())],
-                  GlyphTile(cell.homeCharacter()));
+            learn(controls.holderFor(cell), GlyphTile(cell.homeCharacter()));
         learn(controls.letterHandView, BlankTile);
         QCOMPARE(static_cast<int>(tileByPicture_.size()), Tile::kCount);
     }
@@ -645,8 +644,7 @@ private:
 
         // Every holder shows its place's tile; each hand's view and store agree.
         for (Cell cell : BoardState::cells()) {
-            const PictureHolder* holder =
-                controls.cellHolders[static_cast<std::size_t>(cell.index())];
+            const PictureHolder* holder = controls.holderFor(cell);
             MONKEY_VERIFY(shows(holder) == board.tileAt(cell),
                           QStringLiteral("%1 does not show its tile").arg(holder->objectName()));
         }
@@ -703,8 +701,7 @@ private:
         const BoardState& board = game_.window.game().board();
         std::vector<std::pair<const PictureHolder*, Tile>> holders;
         for (Cell cell : BoardState::cells())
-            holders.emplace_back(controls.cellHolders[static_cast<std::size_t>(cell.index())],
-                                 board.tileAt(cell));
+            holders.emplace_back(controls.holderFor(cell), board.tileAt(cell));
         holders.emplace_back(controls.letterHandView, board.tileInHand(Hand::LetterHand));
         holders.emplace_back(controls.numberHandView, board.tileInHand(Hand::NumberHand));
         for (const auto& [holder, tile] : holders) {

@@ -54,8 +54,7 @@ private:
 };
 
 void clickCell(GameWindow& window, char home) {
-    const QWidget* holder =
-        window.controls().cellHolders[static_cast<std::size_t>(Cell::findByHome(home)->index())];
+    const QWidget* holder = window.controls().holderFor(*Cell::findByHome(home));
     QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {},
                       holder->mapTo(&window, holder->rect().center()));
 }
