@@ -1,7 +1,10 @@
 # The Debian packages each task needs; sourced by run.sh and test.sh.
+# Names must exist on Debian 12 and Debian 13 alike. Where a package's name carries a version
+# that differs between releases, write it with a * (libweston-*-dev): tools/ensure-packages.sh
+# takes the newest the running release offers, or whatever matching one is installed.
 # shellcheck shell=bash
 # shellcheck disable=SC2034
 BUILD_PACKAGES=(build-essential cmake pkg-config qt6-base-dev libxcb1-dev fonts-liberation)
-TEST_PACKAGES=("${BUILD_PACKAGES[@]}" libgtest-dev xvfb xauth desktop-file-utils appstream file dpkg-dev
-    valgrind clang libclang-rt-14-dev qt6-base-private-dev fonts-dejavu-extra lintian
-    weston libweston-10-dev qt6-wayland)
+TEST_PACKAGES=("${BUILD_PACKAGES[@]}" libgtest-dev libgmock-dev xvfb xauth desktop-file-utils
+    appstream file dpkg-dev valgrind clang libclang-rt-dev qt6-base-private-dev
+    fonts-dejavu-extra lintian weston "libweston-*-dev" qt6-wayland)
