@@ -10,10 +10,23 @@ set -uo pipefail
 cd "$(dirname "$0")"
 source tools/packages.sh
 
-tools/ensure-packages.sh "${TEST_PACKAGES[@]}" || exit 1
 jobs=$(nproc)
 summary=()
 failed=0
+
+print_summary() {
+    echo
+    echo "=== Summary"
+    printf '%s\n' "${summary[@]}"
+    echo "stages: $(( ${#summary[@]} - failed )) passed, $failed failed"
+}
+
+if ! tools/ensure-packages.sh "${TEST_PACKAGES[@]}"; then
+    summary+=("FAIL  installing the packages the tests need (tools/packages.sh)")
+    failed=1
+    print_summary
+    exit 1
+fi
 
 stage() {
     local name="$1"
@@ -21,24 +34,44 @@ stage() {
     echo
     echo "=== $name"
     local start=$SECONDS
+    tests_run=""
     if "$@"; then
-        summary+=("PASS  $name ($((SECONDS - start)) s)")
+        summary+=("PASS  $name ($((SECONDS - start)) s)${tests_run:+; $tests_run}")
     else
-        summary+=("FAIL  $name ($((SECONDS - start)) s)")
+        summary+=("FAIL  $name ($((SECONDS - start)) s)${tests_run:+; $tests_run}")
         failed=$((failed + 1))
     fi
 }
 
+# Every test family runs here: the configure stops when one would be left out (its summary
+# says which and why), and -Werror holds the project's code to its warnings.
 build() {
     local dir="$1"
     shift
-    cmake -S . -B "$dir" -DBUILD_TESTING=ON "$@" >/dev/null && cmake --build "$dir" --parallel "$jobs"
+    cmake -S . -B "$dir" -DBUILD_TESTING=ON -DMORVANE_WERROR=ON -DMORVANE_REQUIRE_ALL_TESTS=ON \
+        "$@" && cmake --build "$dir" --parallel "$jobs"
+}
+
+# ctest, failing also when any test did not run: a skip here is a test left out in silence.
+run_tests() {
+    local log status
+    log="$(mktemp)"
+    ctest "$@" --output-on-failure --parallel "$jobs" 2>&1 | tee "$log"
+    status=${PIPESTATUS[0]}
+    tests_run="$(sed -nE 's/.* ([0-9]+) tests? failed out of ([0-9]+)$/\2 tests, \1 failed/p' "$log" |
+        tail -n 1)"
+    if grep -q 'The following tests did not run' "$log"; then
+        echo "error: some tests did not run; on this machine every test must" >&2
+        status=1
+    fi
+    rm -f "$log"
+    return "$status"
 }
 
 suite() {
     # For /usr, as the package is made: the package test then builds it and runs lintian.
     build build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr &&
-        ctest --test-dir build --output-on-failure --parallel "$jobs"
+        run_tests --test-dir build
 }
 
 sanitized_suite() {
@@ -50,8 +83,7 @@ sanitized_suite() {
     ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1 \
     UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     LSAN_OPTIONS="suppressions=$PWD/tools/sanitizers/lsan.supp:print_suppressions=0" \
-        ctest --test-dir build-asan --output-on-failure --parallel "$jobs" \
-        -E '^(install_layout|deb_package)$'
+        run_tests --test-dir build-asan -E '^(install_layout|deb_package)$'
 }
 
 memcheck() {
@@ -63,7 +95,7 @@ memcheck() {
 
 fuzz() {
     CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DMORVANE_BUILD_UI=OFF -DBUILD_TESTING=OFF -DMORVANE_FUZZ=ON >/dev/null &&
+        -DMORVANE_BUILD_UI=OFF -DBUILD_TESTING=OFF -DMORVANE_FUZZ=ON -DMORVANE_WERROR=ON >/dev/null &&
         cmake --build build-fuzz --parallel "$jobs" --target morvane_fuzz_actions || return 1
     local scratch
     scratch=$(mktemp -d)
@@ -81,8 +113,5 @@ stage "test suite under sanitizers" sanitized_suite
 stage "valgrind memcheck of the core and artwork tests" memcheck
 stage "fuzzing the core for 60 s" fuzz
 
-echo
-echo "=== Summary"
-printf '%s\n' "${summary[@]}"
-echo "stages: $(( ${#summary[@]} - failed )) passed, $failed failed"
+print_summary
 [[ $failed -eq 0 ]]
