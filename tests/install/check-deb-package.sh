@@ -25,7 +25,8 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 [[ "$(dpkg-deb -f "$deb" Package)" == morvane ]] || fail "package name"
 [[ "$(dpkg-deb -f "$deb" Version)" == "$version" ]] || fail "version is $(dpkg-deb -f "$deb" Version)"
 depends="$(dpkg-deb -f "$deb" Depends)"
-for dependency in fonts-liberation libqt6widgets6 libqt6gui6 libqt6core6 libxcb1 libc6; do
+# Debian 13 renamed Qt's core library for 64-bit time (libqt6core6t64).
+for dependency in fonts-liberation libqt6widgets6 libqt6gui6 'libqt6core6(t64)?' libxcb1 libc6; do
     grep -qE "(^|, )$dependency( |,|$)" <<<"$depends" || fail "Depends lacks $dependency: $depends"
 done
 
