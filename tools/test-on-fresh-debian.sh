@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# Runs ./test.sh as a newcomer on another Debian release would: on a fresh clone of this
+# repository's committed HEAD, inside a fresh minimal root of that release (Debian 13,
+# "trixie", unless told otherwise) made with debootstrap from the package archive this
+# machine already uses. Needs root (or sudo), debootstrap and about 3 GB of disk.
+# The mounts are undone and the root removed on every exit; --keep leaves the root to look at.
+#   tools/test-on-fresh-debian.sh [--keep] [RELEASE]
+set -uo pipefail
+
+if [[ $(id -u) -ne 0 ]]; then
+    exec sudo -- "$0" "$@"
+fi
+keep=false
+if [[ "${1:-}" == --keep ]]; then
+    keep=true
+    shift
+fi
+release="${1:-trixie}"
+repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+"$repo/tools/ensure-packages.sh" debootstrap || exit 1
+
+# The Debian archive this machine installs from.
+codename="$(. /etc/os-release && echo "${VERSION_CODENAME:-}")"
+mirror="$(apt-get indextargets --format '$(RELEASE) $(SITE)' 2>/dev/null |
+    awk -v release="$codename" '$1 == release { print $2; exit }')"
+mirror="${mirror:-http://deb.debian.org/debian}"
+
+root="$(mktemp -d "${TMPDIR:-/var/tmp}/morvane-$release.XXXXXX")" || exit 1
+mounted=()
+
+mounts_under_root() {
+    awk -v root="$root" '$2 == root || index($2, root "/") == 1 { print $2 }' /proc/mounts
+}
+
+# shellcheck disable=SC2317  # run by the EXIT trap
+clean_up() {
+    # Whatever the run left behind in the root (a server, a compositor) goes first, or its
+    # mounts stay busy.
+    for process in /proc/[0-9]*; do
+        [[ "$(readlink "$process/root" 2>/dev/null)" == "$root"* ]] &&
+            kill -KILL "${process#/proc/}" 2>/dev/null
+    done
+    for ((i = ${#mounted[@]} - 1; i >= 0; i--)); do
+        umount "${mounted[i]}" 2>/dev/null || umount -l "${mounted[i]}"
+    done
+    # Never remove a root that still has a mount in it: it could be the machine's own /dev.
+    if [[ -n "$(mounts_under_root)" ]]; then
+        echo "test-on-fresh-debian.sh: $root still has mounts; left in place" >&2
+    elif $keep; then
+        echo "test-on-fresh-debian.sh: the root is kept in $root"
+    else
+        rm -rf "$root"
+    fi
+}
+trap clean_up EXIT
+trap 'exit 130' INT TERM
+
+echo "=== A fresh Debian $release root in $root, from $mirror"
+start=$SECONDS
+if ! debootstrap --variant=minbase "$release" "$root" "$mirror" >"$root.debootstrap.log" 2>&1; then
+    echo "debootstrap failed:" >&2
+    tail -n 20 "$root.debootstrap.log" >&2
+    rm -f "$root.debootstrap.log"
+    exit 1
+fi
+rm -f "$root.debootstrap.log"
+echo "debootstrap: $((SECONDS - start)) s"
+
+for point in proc sys dev dev/pts; do
+    mount --bind "/$point" "$root/$point" && mounted+=("$root/$point") || exit 1
+done
+# Shared memory of its own, for the X server and the compositor.
+mount -t tmpfs -o mode=1777 tmpfs "$root/dev/shm" 2>/dev/null && mounted+=("$root/dev/shm")
+cp /etc/resolv.conf "$root/etc/resolv.conf"
+
+git clone --quiet --no-local "$repo" "$root/root/morvane" || exit 1
+echo "=== ./test.sh on Debian $release, commit $(git -C "$repo" rev-parse --short HEAD)"
+chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM="${TERM:-dumb}" \
+    PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
+    /bin/bash -c 'cd /root/morvane && ./test.sh'
+status=$?
+echo "=== Debian $release: ./test.sh exited with $status after $((SECONDS - start)) s in all"
+exit "$status"
