@@ -44,8 +44,7 @@ int runGame(int argc, char** argv, const StartupObserver& observer) {
     stepDone("look");
 
     SystemClock clock;
-    GameWindow window(clock,
-                      HelpFileLocation::forExecutableIn(QCoreApplication::applicationDirPath()),
+    GameWindow window(clock, helpFileForProgramIn(QCoreApplication::applicationDirPath()),
                       userDecimalSeparator());
     stepDone("window");
     if (observer.beforeShow)

@@ -4,14 +4,9 @@
 
 namespace morvane {
 
-// Where F1 looks for the help page: the installed copy, or the build tree's copy when the
-// program runs from the build tree. Both paths are fixed when the program is built.
-class HelpFileLocation {
-public:
-    static QString forExecutableIn(const QString& executableDir);
-
-    static QString choose(const QString& executableDir, const QString& buildBinDir,
-                          const QString& buildTreeFile, const QString& installedFile);
-};
+// Where F1 looks for the help page: at the place the install gives it relative to the
+// program, which the build tree copies. Only that relative path is written into the program,
+// never a folder of the machine that built it, so every build of a version is the same.
+QString helpFileForProgramIn(const QString& programDir);
 
 }  // namespace morvane
