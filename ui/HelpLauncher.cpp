@@ -1,9 +1,9 @@
 #include "HelpLauncher.h"
 
-#include <QDesktopServices>
 #include <QFileInfo>
 #include <QKeySequence>
 #include <QMessageBox>
+#include <QProcess>
 #include <QShortcut>
 #include <QUrl>
 #include <QWidget>
@@ -11,8 +11,11 @@
 
 namespace morvane {
 
-HelpLauncher::HelpLauncher(QWidget& window, QString helpFile)
-    : QObject(&window), window_(window), helpFile_(std::move(helpFile)) {
+HelpLauncher::HelpLauncher(QWidget& window, QString helpFile, QString opener)
+    : QObject(&window),
+      window_(window),
+      helpFile_(std::move(helpFile)),
+      opener_(std::move(opener)) {
     auto* shortcut = new QShortcut(QKeySequence(Qt::Key_F1), &window);
     shortcut->setContext(Qt::WindowShortcut);
     connect(shortcut, &QShortcut::activated, this, &HelpLauncher::open);
@@ -24,9 +27,32 @@ QString HelpLauncher::failureMessage(const QString& helpFile) {
 
 void HelpLauncher::open() {
     const QFileInfo file(helpFile_);
-    if (file.isFile() && QDesktopServices::openUrl(QUrl::fromLocalFile(file.absoluteFilePath()))) {
+    if (!file.isFile()) {
+        showFailure();
         return;
     }
+    // Qt's own way to open a page only says that xdg-open started; its exit status says
+    // whether a viewer took the page. It is read when it comes, so the window goes on.
+    auto* process = new QProcess(this);
+    // What xdg-open says goes where the program's own messages go.
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    connect(process, &QProcess::finished, this,
+            [this, process](int exitCode, QProcess::ExitStatus exitStatus) {
+                process->deleteLater();
+                if (exitStatus != QProcess::NormalExit || exitCode != 0)
+                    showFailure();
+            });
+    // A program that cannot be started never finishes.
+    connect(process, &QProcess::errorOccurred, this, [this, process](QProcess::ProcessError error) {
+        if (error != QProcess::FailedToStart)
+            return;
+        process->deleteLater();
+        showFailure();
+    });
+    process->start(opener_, {QUrl::fromLocalFile(file.absoluteFilePath()).toString()});
+}
+
+void HelpLauncher::showFailure() {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Morvane"), failureMessage(helpFile_),
                     QMessageBox::Ok, &window_);
     box.setTextFormat(Qt::PlainText);

@@ -7,13 +7,16 @@ class QWidget;
 
 namespace morvane {
 
-// F1 while the window is active opens the help file with the desktop's own viewer. When the
-// file is missing or nothing opens it, a message names the file. Opening help is no action.
+// F1 while the window is active opens the help file with the desktop's own viewer, through
+// xdg-open. When the file is missing, xdg-open is missing, or xdg-open says it could not open
+// the page (no viewer, or one that will not start), a message names the file so that it can
+// be opened by hand. The window never waits for the viewer. Opening help is no action.
 class HelpLauncher : public QObject {
     Q_OBJECT
 
 public:
-    HelpLauncher(QWidget& window, QString helpFile);
+    // `opener` is the program given the page's address; tests pass one that fails.
+    HelpLauncher(QWidget& window, QString helpFile, QString opener = QStringLiteral("xdg-open"));
 
     const QString& helpFile() const { return helpFile_; }
     static QString failureMessage(const QString& helpFile);
@@ -22,8 +25,11 @@ public slots:
     void open();
 
 private:
+    void showFailure();
+
     QWidget& window_;
     QString helpFile_;
+    QString opener_;
 };
 
 }  // namespace morvane

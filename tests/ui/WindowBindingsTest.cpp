@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryFile>
 #include <QtTest>
 
 #include "BoardState.h"
@@ -268,6 +269,28 @@ private slots:
         QVERIFY(message.contains(test::kMissingHelpFile));
         QCOMPARE(game.countText(), QStringLiteral("1"));
         QCOMPARE(game.window.help().helpFile(), test::kMissingHelpFile);
+    }
+
+    // An opener that fails or is missing tells the player; one that succeeds says nothing.
+    void helpThatCannotBeShownSaysSo() {
+        QTemporaryFile page;
+        QVERIFY(page.open());
+        QWidget window;
+        for (const char* opener : {"false", "/nonexistent/xdg-open"}) {
+            HelpLauncher help(window, page.fileName(), QString::fromLatin1(opener));
+            QString message;
+            whenModalShown([&](QWidget* modal) {
+                message = qobject_cast<QMessageBox*>(modal)->text();
+                QTest::keyClick(modal, Qt::Key_Escape);
+            });
+            help.open();
+            QTRY_VERIFY2(!message.isEmpty(), opener);
+            QVERIFY(message.contains(page.fileName()));
+        }
+        HelpLauncher working(window, page.fileName(), QStringLiteral("true"));
+        working.open();
+        QTest::qWait(300);
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
     }
 
     // The program finds its page by the path from its own folder: in the build tree, where
