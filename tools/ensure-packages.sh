@@ -46,7 +46,8 @@ for package in "${missing[@]}"; do
         package="$choice"
     fi
     # A candidate version means apt can install it (a virtual package has none).
-    if ! apt-cache policy "$package" 2>/dev/null | grep -q 'Candidate: [^(]'; then
+    policy="$(apt-cache policy "$package" 2>/dev/null)"
+    if ! grep -q 'Candidate: [^(]' <<<"$policy"; then
         unavailable+=("$package")
         continue
     fi
