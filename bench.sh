@@ -29,7 +29,7 @@ if (( RUNS < 10 )); then
 fi
 
 echo "== build"
-cmake -S . -B "$BUILD" > /dev/null
+cmake -S . -B "$BUILD" -DMORVANE_BUILD_BENCHMARKS=ON > /dev/null
 cmake --build "$BUILD" --target "${TARGETS[@]}" -j "$(nproc)" > "$BUILD/bench-build.log" 2>&1 ||
     { tail -n 40 "$BUILD/bench-build.log"; exit 1; }
 

@@ -24,8 +24,6 @@ expect_file "share/applications/$app_id.desktop"
 expect_file "share/metainfo/$app_id.metainfo.xml"
 expect_file "share/morvane/Morvane.html"
 expect_file "share/man/man6/morvane.6.gz"
-expect_file "share/doc/morvane/copyright"
-expect_file "share/doc/morvane/changelog.gz"
 for size in 16 32 48 64 128; do
     icon="share/icons/hicolor/${size}x${size}/apps/$app_id.png"
     expect_file "$icon"
@@ -35,7 +33,7 @@ done
 
 # Nothing else: no test programs, build tools or static libraries in the install.
 unexpected=$(cd "$prefix" && find . -type f | sort | grep -vE \
-    "^\./(games/morvane|share/applications/$app_id\.desktop|share/metainfo/$app_id\.metainfo\.xml|share/morvane/Morvane\.html|share/morvane/[A-Za-z0-9_.-]+\.png|share/man/man6/morvane\.6\.gz|share/doc/morvane/(copyright|changelog\.gz)|share/icons/hicolor/[0-9]+x[0-9]+/apps/$app_id\.png)$" || true)
+    "^\./(games/morvane|share/applications/$app_id\.desktop|share/metainfo/$app_id\.metainfo\.xml|share/morvane/Morvane\.html|share/morvane/[A-Za-z0-9_.-]+\.png|share/man/man6/morvane\.6\.gz|share/icons/hicolor/[0-9]+x[0-9]+/apps/$app_id\.png)$" || true)
 [[ -z "$unexpected" ]] || fail "unexpected files installed: $unexpected"
 
 desktop-file-validate "$prefix/share/applications/$app_id.desktop" || fail "desktop-file-validate"
