@@ -26,6 +26,8 @@ mirror="$(apt-get indextargets --format '$(RELEASE) $(SITE)' 2>/dev/null |
 mirror="${mirror:-http://deb.debian.org/debian}"
 
 root="$(mktemp -d "${TMPDIR:-/var/tmp}/morvane-$release.XXXXXX")" || exit 1
+# It becomes the root folder: everyone may enter it, as the users the packages add must.
+chmod 0755 "$root"
 mounted=()
 
 mounts_under_root() {
