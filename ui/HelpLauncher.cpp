@@ -36,18 +36,23 @@ void HelpLauncher::open() {
     auto* process = new QProcess(this);
     // What xdg-open says goes where the program's own messages go.
     process->setProcessChannelMode(QProcess::ForwardedChannels);
+    // The message box runs an event loop of its own, which would delete the process while it
+    // is still telling its news: the box waits until the process is done.
+    const auto failed = [this, process] {
+        process->deleteLater();
+        QMetaObject::invokeMethod(this, &HelpLauncher::showFailure, Qt::QueuedConnection);
+    };
     connect(process, &QProcess::finished, this,
-            [this, process](int exitCode, QProcess::ExitStatus exitStatus) {
-                process->deleteLater();
+            [process, failed](int exitCode, QProcess::ExitStatus exitStatus) {
                 if (exitStatus != QProcess::NormalExit || exitCode != 0)
-                    showFailure();
+                    failed();
+                else
+                    process->deleteLater();
             });
     // A program that cannot be started never finishes.
-    connect(process, &QProcess::errorOccurred, this, [this, process](QProcess::ProcessError error) {
-        if (error != QProcess::FailedToStart)
-            return;
-        process->deleteLater();
-        showFailure();
+    connect(process, &QProcess::errorOccurred, this, [failed](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            failed();
     });
     process->start(opener_, {QUrl::fromLocalFile(file.absoluteFilePath()).toString()});
 }
