@@ -18,6 +18,10 @@ void LevelOption::makeSelectedOptionTheTabStop() {
         option->setFocusPolicy(option == this ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
+bool LevelOption::hitButton(const QPoint& pos) const {
+    return rect().contains(pos);
+}
+
 void LevelOption::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     if (key != Qt::Key_Left && key != Qt::Key_Right) {

@@ -16,6 +16,8 @@ public:
     LevelOption(const QString& caption, QWidget* parent);
 
 protected:
+    // The whole rectangle takes the press, not just the round mark and the caption.
+    bool hitButton(const QPoint& pos) const override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
