@@ -1,10 +1,14 @@
 #include "LevelOption.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 
 namespace morvane {
 
 LevelOption::LevelOption(const QString& caption, QWidget* parent) : QRadioButton(caption, parent) {
+    // Qt focuses a control that takes click focus on a press of any mouse button; the option
+    // takes the focus itself, on a press of the primary one.
+    setFocusPolicy(Qt::TabFocus);
     // toggled() comes from clicks, arrow keys and setChecked() alike.
     connect(this, &QRadioButton::toggled, this, [this](bool checked) {
         if (checked)
@@ -15,11 +19,17 @@ LevelOption::LevelOption(const QString& caption, QWidget* parent) : QRadioButton
 void LevelOption::makeSelectedOptionTheTabStop() {
     const auto options = parentWidget()->findChildren<LevelOption*>(Qt::FindDirectChildrenOnly);
     for (LevelOption* option : options)
-        option->setFocusPolicy(option == this ? Qt::StrongFocus : Qt::ClickFocus);
+        option->setFocusPolicy(option == this ? Qt::TabFocus : Qt::NoFocus);
 }
 
 bool LevelOption::hitButton(const QPoint& pos) const {
     return rect().contains(pos);
+}
+
+void LevelOption::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        setFocus(Qt::MouseFocusReason);
+    QRadioButton::mousePressEvent(event);
 }
 
 void LevelOption::keyPressEvent(QKeyEvent* event) {
