@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <algorithm>
 
 namespace morvane {
 
@@ -17,8 +18,7 @@ LevelOption::LevelOption(const QString& caption, QWidget* parent) : QRadioButton
 }
 
 void LevelOption::makeSelectedOptionTheTabStop() {
-    const auto options = parentWidget()->findChildren<LevelOption*>(Qt::FindDirectChildrenOnly);
-    for (LevelOption* option : options)
+    for (LevelOption* option : stackedGroup())
         option->setFocusPolicy(option == this ? Qt::TabFocus : Qt::NoFocus);
 }
 
@@ -34,14 +34,26 @@ void LevelOption::mousePressEvent(QMouseEvent* event) {
 
 void LevelOption::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
-    if (key != Qt::Key_Left && key != Qt::Key_Right) {
+    const bool back = key == Qt::Key_Up || key == Qt::Key_Left;
+    if (!back && key != Qt::Key_Down && key != Qt::Key_Right) {
         QRadioButton::keyPressEvent(event);
         return;
     }
-    QKeyEvent vertical(event->type(), key == Qt::Key_Left ? Qt::Key_Up : Qt::Key_Down,
-                       event->modifiers(), event->text(), event->isAutoRepeat(), event->count());
-    QRadioButton::keyPressEvent(&vertical);
-    event->setAccepted(vertical.isAccepted());
+    const QList<LevelOption*> group = stackedGroup();
+    const qsizetype step = back ? group.size() - 1 : 1;
+    LevelOption* next = group[(group.indexOf(this) + step) % group.size()];
+    // As in any option group, the move selects only when it starts from the selected option;
+    // click() raises the same binding as the mouse.
+    if (isChecked())
+        next->click();
+    next->setFocus(back ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+    event->accept();
+}
+
+QList<LevelOption*> LevelOption::stackedGroup() const {
+    auto options = parentWidget()->findChildren<LevelOption*>(Qt::FindDirectChildrenOnly);
+    std::ranges::sort(options, {}, &LevelOption::y);
+    return options;
 }
 
 }  // namespace morvane

@@ -530,8 +530,9 @@ private:
         return {*op};
     }
 
-    // An arrow moves through the stacked level options, selecting as it goes, but only from
-    // the selected option: from one that merely has the focus it moves the focus alone.
+    // An arrow moves round the stacked level options, past the last to the first and back,
+    // selecting as it goes, but only from the selected option: from one that merely has the
+    // focus it moves the focus alone.
     std::vector<Operation> arrow() {
         static constexpr std::pair<Qt::Key, const char*> arrows[] = {{Qt::Key_Up, "Up"},
                                                                      {Qt::Key_Down, "Down"},
@@ -543,10 +544,9 @@ private:
         for (std::size_t i = 0; i < options.size(); ++i) {
             if (keyTarget() != options[i] || !options[i]->isChecked())
                 continue;
-            const int next = static_cast<int>(i) + (k == Qt::Key_Up || k == Qt::Key_Left ? -1 : 1);
-            if (next >= 0 && next < static_cast<int>(options.size()))
-                op =
-                    Operation{Operation::SelectLevel, Cell::fromIndex(0), static_cast<Level>(next)};
+            const std::size_t step = k == Qt::Key_Up || k == Qt::Key_Left ? options.size() - 1 : 1;
+            const auto next = static_cast<Level>((i + step) % options.size());
+            op = Operation{Operation::SelectLevel, Cell::fromIndex(0), next};
         }
         key(k, name);
         if (!op)
