@@ -2,11 +2,13 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QPluginLoader>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 
 namespace morvane {
 
@@ -16,15 +18,28 @@ QString fromOption(const std::optional<std::string>& option, const char* variabl
     return option ? QString::fromStdString(*option) : qEnvironmentVariable(variable);
 }
 
-// The names Qt's platform plugins give themselves, which are not always their file names
-// (libqwayland-generic.so is "wayland"). Qt looks in the platforms folder of each of its library
-// paths, and in the plugin path itself and its platforms folder when one is given.
-QStringList installedPlatforms(const QString& pluginPath) {
+// Where Qt looks for platform plugins: the platforms folder of each of its library paths, and
+// the plugin path itself and its platforms folder when one is given.
+QStringList pluginFolders(const QString& pluginPath) {
     QStringList folders;
     for (const QString& path : QCoreApplication::libraryPaths())
         folders << path + QStringLiteral("/platforms");
     if (!pluginPath.isEmpty())
         folders << pluginPath << pluginPath + QStringLiteral("/platforms");
+    return folders;
+}
+
+// Qt's own plugins carry the name of their platform in their file name (libqxcb.so is "xcb"),
+// which spares reading every plugin for the usual names.
+bool hasPluginFileFor(const QStringList& folders, const QString& name) {
+    const QString file = QStringLiteral("/libq%1.so").arg(name.toLower());
+    return std::ranges::any_of(
+        folders, [&file](const QString& folder) { return QFile::exists(folder + file); });
+}
+
+// The names the plugins give themselves, which are not always their file names
+// (libqwayland-generic.so is "wayland").
+QStringList installedPlatforms(const QStringList& folders) {
     QStringList names;
     for (const QString& folder : folders) {
         const QDir dir(folder);
@@ -56,8 +71,13 @@ std::optional<std::string> missingPlatform(const std::optional<std::string>& pla
     QStringList names;
     for (const QString& entry : asked.split(u';', Qt::SkipEmptyParts))
         names << entry.section(u':', 0, 0, QString::SectionSkipEmpty);
-    const QStringList installed =
-        installedPlatforms(fromOption(pluginPath, "QT_QPA_PLATFORM_PLUGIN_PATH"));
+    const QStringList folders =
+        pluginFolders(fromOption(pluginPath, "QT_QPA_PLATFORM_PLUGIN_PATH"));
+    for (const QString& name : names) {
+        if (hasPluginFileFor(folders, name))
+            return std::nullopt;
+    }
+    const QStringList installed = installedPlatforms(folders);
     for (const QString& name : names) {
         if (installed.contains(name, Qt::CaseInsensitive))
             return std::nullopt;
