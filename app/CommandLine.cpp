@@ -63,6 +63,8 @@ CommandLine::CommandLine(int argc, const char* const* argv) {
                 setMistake("option '" + std::string(argument) + "' needs a value");
             } else if (name == "platform") {
                 platform_ = argv[++i];
+            } else if (name == "platformpluginpath") {
+                platformPluginPath_ = argv[++i];
             } else if (name == "display") {
                 display_ = argv[++i];
             } else {

@@ -17,8 +17,10 @@ public:
 
     Request request() const { return request_; }
 
-    // The values of Qt's -platform and -display: they decide where the window opens.
+    // The values of Qt's -platform, -platformpluginpath and -display: they decide where the
+    // window opens.
     const std::optional<std::string>& platform() const { return platform_; }
+    const std::optional<std::string>& platformPluginPath() const { return platformPluginPath_; }
     const std::optional<std::string>& display() const { return display_; }
 
     // Answers every request but RunGame: the usage or the version on out (exit status 0), or
@@ -31,6 +33,7 @@ private:
     Request request_ = Request::RunGame;
     std::string mistake_;
     std::optional<std::string> platform_;
+    std::optional<std::string> platformPluginPath_;
     std::optional<std::string> display_;
 };
 

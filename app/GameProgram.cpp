@@ -12,6 +12,7 @@
 #include "DisplayProbe.h"
 #include "GameWindow.h"
 #include "HelpFileLocation.h"
+#include "PlatformCheck.h"
 #include "UserLocale.h"
 
 namespace morvane {
@@ -25,6 +26,14 @@ int runGame(int argc, char** argv, const StartupObserver& observer) {
     const CommandLine commandLine(argc, argv);
     if (commandLine.request() != CommandLine::Request::RunGame)
         return commandLine.answer(std::cout, std::cerr);
+
+    // A platform that is not there is a mistake in how the program was started, like an
+    // unknown option.
+    if (const auto missing =
+            missingPlatform(commandLine.platform(), commandLine.platformPluginPath())) {
+        std::fprintf(stderr, "morvane: %s\n", missing->c_str());
+        return 2;
+    }
 
     DisplayProbe display(commandLine.platform(), commandLine.display());
     if (const auto& problem = display.problem()) {

@@ -1,6 +1,7 @@
 #include "ClassicPushButton.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 
 namespace morvane {
 
@@ -8,6 +9,15 @@ ClassicPushButton::ClassicPushButton(const QString& caption, QWidget* parent)
     : QPushButton(caption, parent) {
     setAutoDefault(false);
     setDefault(false);
+    // Qt focuses a control that takes click focus on a press of any mouse button; the button
+    // takes the focus itself, on a press of the primary one.
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void ClassicPushButton::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        setFocus(Qt::MouseFocusReason);
+    QPushButton::mousePressEvent(event);
 }
 
 void ClassicPushButton::keyPressEvent(QKeyEvent* event) {

@@ -6,7 +6,7 @@ namespace morvane {
 
 // A push button as on the classic desktop: while it has the focus, Space, Return and Enter
 // press it, and it shows as the default button; without the focus it is an ordinary button,
-// so the window has no default button.
+// so the window has no default button. Only the primary mouse button gives it the focus.
 class ClassicPushButton : public QPushButton {
     Q_OBJECT
 
@@ -14,6 +14,7 @@ public:
     ClassicPushButton(const QString& caption, QWidget* parent);
 
 protected:
+    void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;

@@ -1,5 +1,8 @@
 #include "GameWindow.h"
 
+#include <QEvent>
+#include <QWindow>
+
 #include "EventBindings.h"
 #include "HelpLauncher.h"
 #include "ProgramIconLoader.h"
@@ -19,6 +22,30 @@ GameWindow::GameWindow(Clock& clock, const QString& helpFile, const QString& dec
     // selected level and the count of 1.
     game_.startUp();
     redraw();
+}
+
+bool GameWindow::event(QEvent* event) {
+    // The window handle exists from here on. A frame that Qt draws itself (on Wayland) offers
+    // maximise whatever the window's flags say, and asks the handle, not this widget.
+    if (event->type() == QEvent::WinIdChange && windowHandle() != nullptr) {
+        connect(windowHandle(), &QWindow::windowStateChanged, this, &GameWindow::stayUnmaximised,
+                Qt::UniqueConnection);
+    }
+    return QWidget::event(event);
+}
+
+// A fixed-size window that is maximised keeps its size but is moved to the corner of the
+// screen, and its frame then offers to restore it; it is put back at once instead. Minimising
+// is left alone.
+void GameWindow::stayUnmaximised() {
+    if (minimumSize() != maximumSize())
+        return;
+    // The widget's state first, which passes to the handle; a request made to the handle alone
+    // leaves the widget's state as it was.
+    if (windowState().testFlag(Qt::WindowMaximized))
+        setWindowState(windowState() & ~Qt::WindowMaximized);
+    else if (windowHandle()->windowStates().testFlag(Qt::WindowMaximized))
+        windowHandle()->setWindowStates(windowHandle()->windowStates() & ~Qt::WindowMaximized);
 }
 
 void GameWindow::redraw() {

@@ -26,8 +26,12 @@ public:
     const WindowControls& controls() const { return controls_; }
     const HelpLauncher& help() const { return *help_; }
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
     void redraw();
+    void stayUnmaximised();
 
     BoardState board_;
     PlayReadouts readouts_;

@@ -45,6 +45,8 @@ void WindowBuilder::setUpWindow(QWidget& window) {
     window.setWindowTitle(toQString(windowSpec.title));
     window.setFixedSize(ControlFactory::toPixels(windowSpec.clientWidth),
                         ControlFactory::toPixels(windowSpec.clientHeight));
+    // A fixed size leaves nothing to maximise to.
+    window.setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     QPalette palette = ClassicPalette::base();
     palette.setColor(QPalette::All, QPalette::Window,
                      ClassicPalette::colour(windowSpec.background));

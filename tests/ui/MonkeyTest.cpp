@@ -30,6 +30,7 @@
 #include "TileArtwork.h"
 #include "TilePixmaps.h"
 #include "UiTestSupport.h"
+#include "WindowLayout.h"
 
 // Like QVERIFY2 inside the monkey, but the message, which names the seed and the last events,
 // is built only on failure: checks run after every one of thousands of events.
@@ -72,15 +73,19 @@ void dropSizeHintNoise(QtMsgType type, const QMessageLogContext& context, const 
     forwardMessage(type, context, message);
 }
 
-// Where a press lands on a button is decided by the button's own hitButton(), which is protected;
-// naming it through a derived class yields a member pointer that any button can be called with.
-struct ButtonHitTest : QAbstractButton {
-    using QAbstractButton::hitButton;
-};
-
-bool hitsButton(const QAbstractButton* button, QPoint local) {
-    constexpr auto hit = &ButtonHitTest::hitButton;
-    return (button->*hit)(local);
+// Where a control lies in the window, in pixels at 96 DPI, from the layout table rather than
+// from the widgets: a button or an option takes a press anywhere in its rectangle.
+QRect layoutRect(const QWidget* control) {
+    constexpr int kTwipsPerPixel = 15;
+    const auto pixels = [](TwipRect r) {
+        return QRect(r.left / kTwipsPerPixel, r.top / kTwipsPerPixel, r.width / kTwipsPerPixel,
+                     r.height / kTwipsPerPixel);
+    };
+    const ControlSpec* controlSpec = WindowLayout::find(control->objectName().toStdString());
+    QRect rect = pixels(controlSpec->rect);
+    if (controlSpec->container == Container::Frame1)
+        rect.translate(pixels(WindowLayout::find("Frame1")->rect).topLeft());
+    return rect;
 }
 
 // One controller operation, as the window should have raised it.
@@ -361,15 +366,15 @@ private:
 
     // --- predicting what an event raises
 
-    // The operation bound to a left click landing on `target` at `local`, if any.
-    std::optional<Operation> boundClick(QWidget* target, QPoint local) {
+    // The operation bound to a left click landing on `target` at window point `p`, if any.
+    std::optional<Operation> boundClick(QWidget* target, QPoint p) {
         if (auto* holder = qobject_cast<PictureHolder*>(target)) {
             if (const auto cell = BoardState::cellByHolder(holder->objectName().toStdString()))
                 return Operation{Operation::ClickCell, *cell};
             return std::nullopt;  // the hand views
         }
         auto* button = qobject_cast<QAbstractButton*>(target);
-        if (button == nullptr || !hitsButton(button, local))
+        if (button == nullptr || !layoutRect(button).contains(p))
             return std::nullopt;
         return buttonOperation(button);
     }
@@ -424,7 +429,7 @@ private:
 
     std::vector<Operation> click(QPoint p) {
         QWidget* target = widgetAt(p);
-        const auto op = boundClick(target, target->mapFrom(&window(), p));
+        const auto op = boundClick(target, p);
         record(QStringLiteral("click at %1,%2 on %3").arg(p.x()).arg(p.y()).arg(nameAt(p)));
         QTest::mouseClick(window().windowHandle(), Qt::LeftButton, {}, p);
         if (!op)
@@ -439,7 +444,7 @@ private:
     // binding; a button takes it as a second press and so is clicked twice.
     std::vector<Operation> doubleClick(QPoint p) {
         QWidget* target = widgetAt(p);
-        const auto op = boundClick(target, target->mapFrom(&window(), p));
+        const auto op = boundClick(target, p);
         record(QStringLiteral("double-click at %1,%2 on %3").arg(p.x()).arg(p.y()).arg(nameAt(p)));
         QTest::mouseDClick(window().windowHandle(), Qt::LeftButton, {}, p);
         if (!op)
@@ -454,18 +459,15 @@ private:
         return {*op, *op};
     }
 
-    // Press at one point and release at another: a click only if the release is still on the
-    // control that took the press (for a button, within its clickable area).
+    // Press at one point and release at another: a click only if the release is still within
+    // the rectangle of the control that took the press.
     std::vector<Operation> drag(QPoint from, QPoint to) {
         QWidget* target = widgetAt(from);
+        const bool clickable = qobject_cast<PictureHolder*>(target) != nullptr ||
+                               qobject_cast<QAbstractButton*>(target) != nullptr;
         std::optional<Operation> op;
-        if (qobject_cast<PictureHolder*>(target) != nullptr) {
-            if (target->rect().contains(target->mapFrom(&window(), to)))
-                op = boundClick(target, target->mapFrom(&window(), from));
-        } else if (auto* button = qobject_cast<QAbstractButton*>(target)) {
-            if (hitsButton(button, button->mapFrom(&window(), to)))
-                op = boundClick(target, target->mapFrom(&window(), from));
-        }
+        if (clickable && layoutRect(target).contains(to))
+            op = boundClick(target, from);
         record(QStringLiteral("drag from %1,%2 on %3 to %4,%5 on %6")
                    .arg(from.x())
                    .arg(from.y())
@@ -528,8 +530,9 @@ private:
         return {*op};
     }
 
-    // An arrow moves through the stacked level options, selecting as it goes, but only from
-    // the selected option: from one that merely has the focus it moves the focus alone.
+    // An arrow moves round the stacked level options, past the last to the first and back,
+    // selecting as it goes, but only from the selected option: from one that merely has the
+    // focus it moves the focus alone.
     std::vector<Operation> arrow() {
         static constexpr std::pair<Qt::Key, const char*> arrows[] = {{Qt::Key_Up, "Up"},
                                                                      {Qt::Key_Down, "Down"},
@@ -541,10 +544,9 @@ private:
         for (std::size_t i = 0; i < options.size(); ++i) {
             if (keyTarget() != options[i] || !options[i]->isChecked())
                 continue;
-            const int next = static_cast<int>(i) + (k == Qt::Key_Up || k == Qt::Key_Left ? -1 : 1);
-            if (next >= 0 && next < static_cast<int>(options.size()))
-                op =
-                    Operation{Operation::SelectLevel, Cell::fromIndex(0), static_cast<Level>(next)};
+            const std::size_t step = k == Qt::Key_Up || k == Qt::Key_Left ? options.size() - 1 : 1;
+            const auto next = static_cast<Level>((i + step) % options.size());
+            op = Operation{Operation::SelectLevel, Cell::fromIndex(0), next};
         }
         key(k, name);
         if (!op)

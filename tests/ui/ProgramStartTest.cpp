@@ -1,5 +1,6 @@
 // The built program: without a display it explains itself and exits 1 instead of aborting;
-// its command line is answered before any display is needed.
+// its command line, and the platform it is asked to use, are answered before any display is
+// needed.
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QRegularExpression>
@@ -97,6 +98,35 @@ private slots:
         QCOMPARE(QString::fromLocal8Bit(program.readAllStandardError()), standardError);
     }
 
+    // A platform that Qt does not have is a mistake too, answered before Qt starts: Qt's own
+    // answer is an abort with a core dump.
+    void refusesAPlatformThatIsNotInstalled_data() {
+        QTest::addColumn<QString>("platform");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("QT_QPA_PLATFORM") << QStringLiteral("bogus") << QStringList();
+        QTest::newRow("-platform") << QString() << QStringList{"-platform", "bogus"};
+    }
+
+    void refusesAPlatformThatIsNotInstalled() {
+        QFETCH(QString, platform);
+        QFETCH(QStringList, arguments);
+        QProcessEnvironment env = withoutDisplay();
+        if (!platform.isEmpty())
+            env.insert("QT_QPA_PLATFORM", platform);
+        QProcess program;
+        program.setProcessEnvironment(env);
+        program.start(QStringLiteral(MORVANE_EXECUTABLE), arguments);
+        QVERIFY(program.waitForFinished(20000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 2);
+        const QString error = QString::fromLocal8Bit(program.readAllStandardError());
+        QVERIFY2(
+            error.contains(QRegularExpression(
+                "^morvane: no display platform 'bogus'; this system has: [a-z, -]*\\boffscreen\\b"
+                "[a-z, -]*\n$")),
+            qPrintable(error));
+    }
+
     // Platforms that need no display are Qt's business: the program starts and keeps running,
     // whether the platform comes from the environment or from Qt's options.
     void startsOnAPlatformWithoutDisplay_data() {
@@ -104,6 +134,11 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::newRow("QT_QPA_PLATFORM") << QStringLiteral("offscreen") << QStringList();
         QTest::newRow("-platform") << QString() << QStringList{"-platform", "offscreen"};
+        // Qt tries the names of a list in turn, and a name may carry arguments.
+        QTest::newRow("a list with one that is there")
+            << QStringLiteral("bogus;offscreen") << QStringList();
+        QTest::newRow("a name with arguments")
+            << QString() << QStringList{"-platform", "Offscreen:nogl"};
         QTest::newRow("Qt's options")
             << QString() << QStringList{"--platform", "offscreen",     "-style=Fusion",
                                         "-reverse",   "-qwindowtitle", "Zandorel"};

@@ -97,6 +97,23 @@ private slots:
         QCOMPARE(game.countText(), QStringLiteral("1"));
     }
 
+    // Only the primary button presses a push button or an option and moves the focus to it.
+    void otherMouseButtonsChangeNothing() {
+        TestGame game;
+        QVERIFY(game.showActive());
+        const QImage before = game.window.grab().toImage();
+        for (const char* name :
+             {"Command5", "Command1", "Command2", "Option1", "Option2", "Option3"}) {
+            for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+                QTest::mouseDClick(game.window.windowHandle(), button, {},
+                                   game.centreOf(game.control(name)));
+                QCOMPARE(QApplication::focusWidget(), game.control("Picture1"));
+            }
+        }
+        QCOMPARE(game.countText(), QStringLiteral("1"));
+        QCOMPARE(game.window.grab().toImage(), before);
+    }
+
     void controlsWithoutBindingsDoNothing() {
         TestGame game;
         QVERIFY(game.showActive());

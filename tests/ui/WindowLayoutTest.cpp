@@ -132,6 +132,34 @@ private slots:
         }
     }
 
+    // Asked to maximise, as the maximise button of a frame that Qt draws itself asks, the
+    // fixed-size window stays as and where it is; it still minimises.
+    void fixedWindowIgnoresMaximising() {
+        // Weston sends the maximised size, Qt acknowledges it and then shows the window at its
+        // fixed size, and Weston ends the connection for that before the window can answer.
+        if (QGuiApplication::platformName() == QLatin1String("wayland"))
+            QSKIP("Weston takes a window that keeps its size when maximised for a protocol error");
+        TestGame game;
+        QVERIFY(game.showActive());
+        QWindow* handle = game.window.windowHandle();
+        const QPoint place = game.window.pos();
+        const auto ask = [&](const std::function<void()>& request) {
+            request();
+            QTest::qWait(100);  // for the window system's answer
+            QCOMPARE(handle->windowStates(), Qt::WindowNoState);
+            QCOMPARE(game.window.windowState(), Qt::WindowNoState);
+            QCOMPARE(handle->size(), QSize(737, 489));
+            QCOMPARE(game.window.size(), QSize(737, 489));
+            QCOMPARE(game.window.pos(), place);
+        };
+        // The frame's button asks the window handle; a program would ask the widget.
+        ask([&] { handle->setWindowStates(handle->windowStates() ^ Qt::WindowMaximized); });
+        ask([&] { game.window.showMaximized(); });
+        handle->showMinimized();
+        QTest::qWait(100);
+        QVERIFY(handle->windowStates().testFlag(Qt::WindowMinimized));
+    }
+
     void everyControlHasItsPixelRectangle() {
         TestGame game;
         QVERIFY(game.showActive());
