@@ -1,4 +1,4 @@
-#include "DisplayProbe.h"
+#include "app/DisplayProbe.h"
 
 #include <xcb/xcb.h>
 

@@ -1,4 +1,4 @@
-#include "GameProgram.h"
+#include "app/GameProgram.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -6,14 +6,14 @@
 #include <cstdio>
 #include <iostream>
 
-#include "ApplicationLook.h"
-#include "Clock.h"
-#include "CommandLine.h"
-#include "DisplayProbe.h"
-#include "GameWindow.h"
-#include "HelpFileLocation.h"
-#include "PlatformCheck.h"
-#include "UserLocale.h"
+#include "app/CommandLine.h"
+#include "app/DisplayProbe.h"
+#include "app/PlatformCheck.h"
+#include "app/UserLocale.h"
+#include "core/Clock.h"
+#include "ui/help/HelpFileLocation.h"
+#include "ui/look/ApplicationLook.h"
+#include "ui/window/GameWindow.h"
 
 namespace morvane {
 

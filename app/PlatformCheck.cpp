@@ -1,4 +1,4 @@
-#include "PlatformCheck.h"
+#include "app/PlatformCheck.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "GameProgram.h"
+#include "app/GameProgram.h"
 
 int main(int argc, char* argv[]) {
     return morvane::runGame(argc, argv);

@@ -1,10 +1,10 @@
-#include "BmpReader.h"
+#include "assets/BmpReader.h"
 
 #include <string>
 #include <vector>
 
-#include "BmpFormatError.h"
-#include "LittleEndian.h"
+#include "assets/BmpFormatError.h"
+#include "assets/LittleEndian.h"
 
 namespace morvane {
 namespace {

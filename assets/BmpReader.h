@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <span>
 
-#include "TileArtwork.h"
+#include "assets/TileArtwork.h"
 
 namespace morvane {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <span>
 
-#include "Tile.h"
+#include "core/Tile.h"
 
 namespace morvane {
 

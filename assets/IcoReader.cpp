@@ -1,11 +1,11 @@
-#include "IcoReader.h"
+#include "assets/IcoReader.h"
 
 #include <algorithm>
 #include <string>
 #include <utility>
 
-#include "IcoFormatError.h"
-#include "LittleEndian.h"
+#include "assets/IcoFormatError.h"
+#include "assets/LittleEndian.h"
 
 namespace morvane {
 namespace {

@@ -4,7 +4,7 @@
 #include <span>
 #include <vector>
 
-#include "IconImage.h"
+#include "assets/IconImage.h"
 
 namespace morvane {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "TileArtwork.h"
+#include "assets/TileArtwork.h"
 
 namespace morvane {
 

@@ -1,7 +1,7 @@
-#include "TileArtwork.h"
+#include "assets/TileArtwork.h"
 
-#include "BmpReader.h"
-#include "BuiltInBitmaps.h"
+#include "assets/BmpReader.h"
+#include "assets/BuiltInBitmaps.h"
 
 namespace morvane {
 

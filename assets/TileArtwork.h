@@ -5,7 +5,7 @@
 #include <span>
 #include <vector>
 
-#include "Tile.h"
+#include "core/Tile.h"
 
 namespace morvane {
 

@@ -1,6 +1,6 @@
 #include <stdexcept>
 
-#include "TileArtwork.h"
+#include "assets/TileArtwork.h"
 
 namespace morvane {
 

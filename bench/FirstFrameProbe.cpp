@@ -1,4 +1,4 @@
-#include "FirstFrameProbe.h"
+#include "bench/FirstFrameProbe.h"
 
 #include <unistd.h>
 #include <xcb/xcb.h>

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "BenchSupport.h"
+#include "bench/BenchSupport.h"
 
 namespace morvane::bench {
 

@@ -25,12 +25,12 @@
 #include <string>
 #include <vector>
 
-#include "ApplicationLook.h"
-#include "BenchSupport.h"
-#include "BoardState.h"
-#include "Clock.h"
-#include "GameWindow.h"
-#include "PictureHolder.h"
+#include "bench/BenchSupport.h"
+#include "core/BoardState.h"
+#include "core/Clock.h"
+#include "ui/controls/PictureHolder.h"
+#include "ui/look/ApplicationLook.h"
+#include "ui/window/GameWindow.h"
 
 using namespace morvane;
 

@@ -9,8 +9,8 @@
 #include <QStyleFactory>
 #include <QWidget>
 
-#include "BenchSupport.h"
-#include "FirstFrameProbe.h"
+#include "bench/BenchSupport.h"
+#include "bench/FirstFrameProbe.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 // frame.
 #include <optional>
 
-#include "BenchSupport.h"
-#include "FirstFrameProbe.h"
-#include "GameProgram.h"
-#include "GameWindow.h"
+#include "app/GameProgram.h"
+#include "bench/BenchSupport.h"
+#include "bench/FirstFrameProbe.h"
+#include "ui/window/GameWindow.h"
 
 int main(int argc, char* argv[]) {
     const std::int64_t mainStartedNs = morvane::bench::monotonicNs();

@@ -1,4 +1,4 @@
-#include "BoardState.h"
+#include "core/BoardState.h"
 
 #include <utility>
 

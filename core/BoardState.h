@@ -6,10 +6,10 @@
 #include <string_view>
 #include <variant>
 
-#include "Area.h"
-#include "Cell.h"
-#include "Hand.h"
-#include "Tile.h"
+#include "core/Area.h"
+#include "core/Cell.h"
+#include "core/Hand.h"
+#include "core/Tile.h"
 
 namespace morvane {
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-#include "Area.h"
+#include "core/Area.h"
 
 namespace morvane {
 

@@ -1,6 +1,6 @@
-#include "GameController.h"
+#include "core/GameController.h"
 
-#include "ShuffleTables.h"
+#include "core/ShuffleTables.h"
 
 namespace morvane {
 

@@ -2,9 +2,9 @@
 
 #include <optional>
 
-#include "BoardState.h"
-#include "Level.h"
-#include "PlayReadouts.h"
+#include "core/BoardState.h"
+#include "core/Level.h"
+#include "core/PlayReadouts.h"
 
 namespace morvane {
 

@@ -1,4 +1,4 @@
-#include "PlayReadouts.h"
+#include "core/PlayReadouts.h"
 
 #include <charconv>
 #include <cmath>

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "Clock.h"
+#include "core/Clock.h"
 
 namespace morvane {
 

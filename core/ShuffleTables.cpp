@@ -1,4 +1,4 @@
-#include "ShuffleTables.h"
+#include "core/ShuffleTables.h"
 
 #include <array>
 

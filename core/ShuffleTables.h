@@ -2,8 +2,8 @@
 
 #include <span>
 
-#include "Cell.h"
-#include "Level.h"
+#include "core/Cell.h"
+#include "core/Level.h"
 
 namespace morvane {
 

@@ -8,10 +8,10 @@
 #include <cstdlib>
 #include <string>
 
-#include "BoardState.h"
-#include "Clock.h"
-#include "GameController.h"
-#include "PlayReadouts.h"
+#include "core/BoardState.h"
+#include "core/Clock.h"
+#include "core/GameController.h"
+#include "core/PlayReadouts.h"
 
 namespace morvane {
 namespace {

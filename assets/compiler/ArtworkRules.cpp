@@ -1,11 +1,11 @@
-#include "ArtworkRules.h"
+#include "assets/compiler/ArtworkRules.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <span>
 
-#include "AssetError.h"
-#include "Palettes.h"
+#include "assets/compiler/AssetError.h"
+#include "assets/compiler/Palettes.h"
 
 namespace morvane {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "XpmImage.h"
+#include "assets/compiler/XpmImage.h"
 
 namespace morvane {
 

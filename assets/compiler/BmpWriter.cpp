@@ -1,7 +1,7 @@
-#include "BmpWriter.h"
+#include "assets/compiler/BmpWriter.h"
 
-#include "AssetError.h"
-#include "ByteWriter.h"
+#include "assets/compiler/AssetError.h"
+#include "assets/compiler/ByteWriter.h"
 
 namespace morvane {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "XpmImage.h"
+#include "assets/compiler/XpmImage.h"
 
 namespace morvane {
 

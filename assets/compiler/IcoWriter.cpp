@@ -1,10 +1,10 @@
-#include "IcoWriter.h"
+#include "assets/compiler/IcoWriter.h"
 
 #include <algorithm>
 
-#include "AssetError.h"
-#include "ByteWriter.h"
-#include "Palettes.h"
+#include "assets/compiler/AssetError.h"
+#include "assets/compiler/ByteWriter.h"
+#include "assets/compiler/Palettes.h"
 
 namespace morvane {
 namespace {

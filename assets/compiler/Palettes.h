@@ -3,7 +3,7 @@
 #include <array>
 #include <span>
 
-#include "XpmImage.h"
+#include "assets/compiler/XpmImage.h"
 
 namespace morvane::palettes {
 

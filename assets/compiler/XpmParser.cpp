@@ -1,4 +1,4 @@
-#include "XpmParser.h"
+#include "assets/compiler/XpmParser.h"
 
 #include <algorithm>
 #include <cctype>
@@ -8,7 +8,7 @@
 #include <sstream>
 #include <vector>
 
-#include "AssetError.h"
+#include "assets/compiler/AssetError.h"
 
 namespace morvane {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "XpmImage.h"
+#include "assets/compiler/XpmImage.h"
 
 namespace morvane {
 

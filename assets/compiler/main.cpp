@@ -12,12 +12,12 @@
 #include <string>
 #include <vector>
 
-#include "ArtworkRules.h"
-#include "AssetError.h"
-#include "BmpWriter.h"
-#include "IcoWriter.h"
-#include "SourceEmitter.h"
-#include "XpmParser.h"
+#include "assets/compiler/ArtworkRules.h"
+#include "assets/compiler/AssetError.h"
+#include "assets/compiler/BmpWriter.h"
+#include "assets/compiler/IcoWriter.h"
+#include "assets/compiler/SourceEmitter.h"
+#include "assets/compiler/XpmParser.h"
 
 namespace fs = std::filesystem;
 using namespace morvane;

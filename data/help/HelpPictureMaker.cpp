@@ -11,13 +11,13 @@
 #include <array>
 #include <cstdio>
 
-#include "ApplicationLook.h"
-#include "BoardState.h"
-#include "Clock.h"
-#include "GameWindow.h"
-#include "PictureAnnotation.h"
-#include "PictureHolder.h"
-#include "WindowControls.h"
+#include "core/BoardState.h"
+#include "core/Clock.h"
+#include "data/help/PictureAnnotation.h"
+#include "ui/controls/PictureHolder.h"
+#include "ui/look/ApplicationLook.h"
+#include "ui/window/GameWindow.h"
+#include "ui/window/WindowControls.h"
 
 using namespace morvane;
 using morvane::help::Callout;

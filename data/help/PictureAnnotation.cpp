@@ -1,4 +1,4 @@
-#include "PictureAnnotation.h"
+#include "data/help/PictureAnnotation.h"
 
 #include <QFont>
 #include <QPainter>

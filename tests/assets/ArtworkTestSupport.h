@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "TileArtwork.h"
+#include "assets/TileArtwork.h"
 
 namespace morvane::testing {
 

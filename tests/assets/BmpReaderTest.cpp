@@ -1,9 +1,9 @@
 #include <gmock/gmock.h>
 
-#include "ArtworkTestSupport.h"
-#include "BmpFormatError.h"
-#include "BmpReader.h"
-#include "BuiltInBitmaps.h"
+#include "assets/BmpFormatError.h"
+#include "assets/BmpReader.h"
+#include "assets/BuiltInBitmaps.h"
+#include "tests/assets/ArtworkTestSupport.h"
 
 namespace morvane::testing {
 namespace {

@@ -1,5 +1,5 @@
-#include "ArtworkTestSupport.h"
-#include "BuiltInBitmaps.h"
+#include "assets/BuiltInBitmaps.h"
+#include "tests/assets/ArtworkTestSupport.h"
 
 namespace morvane::testing {
 namespace {

@@ -1,7 +1,7 @@
 #include <algorithm>
 #include <array>
 
-#include "ArtworkTestSupport.h"
+#include "tests/assets/ArtworkTestSupport.h"
 
 namespace morvane::testing {
 namespace {

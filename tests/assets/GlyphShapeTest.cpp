@@ -1,7 +1,7 @@
 #include <algorithm>
 #include <initializer_list>
 
-#include "ArtworkTestSupport.h"
+#include "tests/assets/ArtworkTestSupport.h"
 
 namespace morvane::testing {
 namespace {

@@ -1,12 +1,12 @@
 #include <gmock/gmock.h>
 
-#include "ArtworkTestSupport.h"
-#include "ByteWriter.h"
-#include "IcoFormatError.h"
-#include "IcoReader.h"
-#include "IcoWriter.h"
-#include "Palettes.h"
-#include "ProgramIcon.h"
+#include "assets/IcoFormatError.h"
+#include "assets/IcoReader.h"
+#include "assets/ProgramIcon.h"
+#include "assets/compiler/ByteWriter.h"
+#include "assets/compiler/IcoWriter.h"
+#include "assets/compiler/Palettes.h"
+#include "tests/assets/ArtworkTestSupport.h"
 
 namespace morvane::testing {
 namespace {

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <array>
 
-#include "ArtworkTestSupport.h"
-#include "IcoReader.h"
-#include "ProgramIcon.h"
+#include "assets/IcoReader.h"
+#include "assets/ProgramIcon.h"
+#include "tests/assets/ArtworkTestSupport.h"
 
 namespace morvane::testing {
 namespace {

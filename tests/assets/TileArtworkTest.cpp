@@ -1,7 +1,7 @@
 #include <map>
 #include <string>
 
-#include "ArtworkTestSupport.h"
+#include "tests/assets/ArtworkTestSupport.h"
 
 namespace morvane::testing {
 namespace {

@@ -1,7 +1,7 @@
 #include <gmock/gmock.h>
 
-#include "AssetError.h"
-#include "XpmParser.h"
+#include "assets/compiler/AssetError.h"
+#include "assets/compiler/XpmParser.h"
 
 namespace morvane::testing {
 namespace {

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "BoardState.h"
-#include "TestSupport.h"
+#include "core/BoardState.h"
+#include "tests/core/TestSupport.h"
 
 namespace morvane {
 namespace {

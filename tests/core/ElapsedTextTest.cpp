@@ -3,7 +3,7 @@
 #include <cfloat>
 #include <string>
 
-#include "PlayReadouts.h"
+#include "core/PlayReadouts.h"
 
 namespace morvane {
 namespace {

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "GameController.h"
-#include "TestSupport.h"
+#include "core/GameController.h"
+#include "tests/core/TestSupport.h"
 
 namespace morvane {
 namespace {

@@ -7,9 +7,9 @@
 #include <optional>
 #include <thread>
 
-#include "Clock.h"
-#include "PlayReadouts.h"
-#include "TestSupport.h"
+#include "core/Clock.h"
+#include "core/PlayReadouts.h"
+#include "tests/core/TestSupport.h"
 
 namespace morvane {
 

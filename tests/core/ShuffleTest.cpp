@@ -3,8 +3,8 @@
 #include <random>
 #include <string>
 
-#include "GameController.h"
-#include "TestSupport.h"
+#include "core/GameController.h"
+#include "tests/core/TestSupport.h"
 
 namespace morvane {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <random>
 
-#include "GameController.h"
-#include "TestSupport.h"
+#include "core/GameController.h"
+#include "tests/core/TestSupport.h"
 
 namespace morvane {
 namespace {

@@ -4,10 +4,10 @@
 #include <QSet>
 #include <QtTest>
 
-#include "AccessibleText.h"
-#include "BoardState.h"
-#include "PictureHolder.h"
-#include "UiTestSupport.h"
+#include "core/BoardState.h"
+#include "tests/ui/UiTestSupport.h"
+#include "ui/access/AccessibleText.h"
+#include "ui/controls/PictureHolder.h"
 
 #ifdef MORVANE_QT_PLATFORM_ACCESSIBILITY
 #include <private/qguiapplication_p.h>

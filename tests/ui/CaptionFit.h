@@ -9,7 +9,7 @@
 #include <QStyleOptionButton>
 #include <QWidget>
 
-#include "CaptionedFrame.h"
+#include "ui/controls/CaptionedFrame.h"
 
 namespace morvane::test {
 

@@ -5,9 +5,9 @@
 #include <QFontMetrics>
 #include <QtTest>
 
-#include "CaptionFit.h"
-#include "UiTestSupport.h"
-#include "WindowLayout.h"
+#include "tests/ui/CaptionFit.h"
+#include "tests/ui/UiTestSupport.h"
+#include "ui/window/WindowLayout.h"
 
 using namespace morvane;
 using morvane::test::TestGame;

@@ -5,9 +5,9 @@
 #include <QLabel>
 #include <QtTest>
 
-#include "PictureHolder.h"
-#include "UiTestSupport.h"
-#include "UserLocale.h"
+#include "app/UserLocale.h"
+#include "tests/ui/UiTestSupport.h"
+#include "ui/controls/PictureHolder.h"
 
 using namespace morvane;
 

@@ -23,14 +23,14 @@
 #include <utility>
 #include <vector>
 
-#include "BoardState.h"
-#include "GameController.h"
-#include "PictureHolder.h"
-#include "PlayReadouts.h"
-#include "TileArtwork.h"
-#include "TilePixmaps.h"
-#include "UiTestSupport.h"
-#include "WindowLayout.h"
+#include "assets/TileArtwork.h"
+#include "core/BoardState.h"
+#include "core/GameController.h"
+#include "core/PlayReadouts.h"
+#include "tests/ui/UiTestSupport.h"
+#include "ui/controls/PictureHolder.h"
+#include "ui/window/TilePixmaps.h"
+#include "ui/window/WindowLayout.h"
 
 // Like QVERIFY2 inside the monkey, but the message, which names the seed and the last events,
 // is built only on failure: checks run after every one of thousands of events.

@@ -10,9 +10,9 @@
 #include <functional>
 #include <memory>
 
-#include "ApplicationLook.h"
-#include "Clock.h"
-#include "GameWindow.h"
+#include "core/Clock.h"
+#include "ui/look/ApplicationLook.h"
+#include "ui/window/GameWindow.h"
 
 namespace morvane::test {
 

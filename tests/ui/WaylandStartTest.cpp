@@ -11,10 +11,10 @@
 #include <functional>
 #include <utility>
 
-#include "BoardState.h"
-#include "GameProgram.h"
-#include "GameWindow.h"
-#include "PictureHolder.h"
+#include "app/GameProgram.h"
+#include "core/BoardState.h"
+#include "ui/controls/PictureHolder.h"
+#include "ui/window/GameWindow.h"
 
 using namespace morvane;
 

@@ -7,10 +7,10 @@
 #include <QTemporaryFile>
 #include <QtTest>
 
-#include "BoardState.h"
-#include "HelpFileLocation.h"
-#include "HelpLauncher.h"
-#include "UiTestSupport.h"
+#include "core/BoardState.h"
+#include "tests/ui/UiTestSupport.h"
+#include "ui/help/HelpFileLocation.h"
+#include "ui/help/HelpLauncher.h"
 
 using namespace morvane;
 using morvane::test::TestGame;

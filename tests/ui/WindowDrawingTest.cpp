@@ -5,10 +5,10 @@
 #include <QtTest>
 #include <algorithm>
 
-#include "BoardState.h"
-#include "PictureHolder.h"
-#include "TileArtwork.h"
-#include "UiTestSupport.h"
+#include "assets/TileArtwork.h"
+#include "core/BoardState.h"
+#include "tests/ui/UiTestSupport.h"
+#include "ui/controls/PictureHolder.h"
 
 using namespace morvane;
 using morvane::test::TestGame;

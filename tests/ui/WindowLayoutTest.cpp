@@ -12,15 +12,15 @@
 #include <QtTest>
 #include <map>
 
-#include "BoardState.h"
-#include "CaptionFit.h"
-#include "CaptionedFrame.h"
-#include "ClassicPalette.h"
-#include "PictureHolder.h"
-#include "TileArtwork.h"
-#include "UiTestSupport.h"
-#include "WindowBuilder.h"
-#include "WindowLayout.h"
+#include "assets/TileArtwork.h"
+#include "core/BoardState.h"
+#include "tests/ui/CaptionFit.h"
+#include "tests/ui/UiTestSupport.h"
+#include "ui/controls/CaptionedFrame.h"
+#include "ui/controls/PictureHolder.h"
+#include "ui/look/ClassicPalette.h"
+#include "ui/window/WindowBuilder.h"
+#include "ui/window/WindowLayout.h"
 
 using namespace morvane;
 using morvane::test::TestGame;

@@ -1,0 +1,44 @@
+#include "ui/controls/ClassicPushButton.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace morvane {
+
+ClassicPushButton::ClassicPushButton(const QString& caption, QWidget* parent)
+    : QPushButton(caption, parent) {
+    setAutoDefault(false);
+    setDefault(false);
+    // Qt focuses a control that takes click focus on a press of any mouse button; the button
+    // takes the focus itself, on a press of the primary one.
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void ClassicPushButton::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        setFocus(Qt::MouseFocusReason);
+    QPushButton::mousePressEvent(event);
+}
+
+void ClassicPushButton::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+        QPushButton::keyPressEvent(event);
+        return;
+    }
+    // One press per key stroke, as with Space: holding the key down does not repeat it.
+    if (!event->isAutoRepeat())
+        click();
+    event->accept();
+}
+
+void ClassicPushButton::focusInEvent(QFocusEvent* event) {
+    setDefault(true);
+    QPushButton::focusInEvent(event);
+}
+
+void ClassicPushButton::focusOutEvent(QFocusEvent* event) {
+    setDefault(false);
+    QPushButton::focusOutEvent(event);
+}
+
+}  // namespace morvane

@@ -1,0 +1,59 @@
+#include "ui/controls/LevelOption.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <algorithm>
+
+namespace morvane {
+
+LevelOption::LevelOption(const QString& caption, QWidget* parent) : QRadioButton(caption, parent) {
+    // Qt focuses a control that takes click focus on a press of any mouse button; the option
+    // takes the focus itself, on a press of the primary one.
+    setFocusPolicy(Qt::TabFocus);
+    // toggled() comes from clicks, arrow keys and setChecked() alike.
+    connect(this, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked)
+            makeSelectedOptionTheTabStop();
+    });
+}
+
+void LevelOption::makeSelectedOptionTheTabStop() {
+    for (LevelOption* option : stackedGroup())
+        option->setFocusPolicy(option == this ? Qt::TabFocus : Qt::NoFocus);
+}
+
+bool LevelOption::hitButton(const QPoint& pos) const {
+    return rect().contains(pos);
+}
+
+void LevelOption::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        setFocus(Qt::MouseFocusReason);
+    QRadioButton::mousePressEvent(event);
+}
+
+void LevelOption::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    const bool back = key == Qt::Key_Up || key == Qt::Key_Left;
+    if (!back && key != Qt::Key_Down && key != Qt::Key_Right) {
+        QRadioButton::keyPressEvent(event);
+        return;
+    }
+    const QList<LevelOption*> group = stackedGroup();
+    const qsizetype step = back ? group.size() - 1 : 1;
+    LevelOption* next = group[(group.indexOf(this) + step) % group.size()];
+    // As in any option group, the move selects only when it starts from the selected option;
+    // click() raises the same binding as the mouse.
+    if (isChecked())
+        next->click();
+    next->setFocus(back ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+    event->accept();
+}
+
+QList<LevelOption*> LevelOption::stackedGroup() const {
+    auto options = parentWidget()->findChildren<LevelOption*>(Qt::FindDirectChildrenOnly);
+    std::ranges::sort(options, {}, &LevelOption::y);
+    return options;
+}
+
+}  // namespace morvane

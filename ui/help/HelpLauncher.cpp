@@ -1,0 +1,68 @@
+#include "ui/help/HelpLauncher.h"
+
+#include <QFileInfo>
+#include <QKeySequence>
+#include <QMessageBox>
+#include <QProcess>
+#include <QShortcut>
+#include <QUrl>
+#include <QWidget>
+#include <utility>
+
+namespace morvane {
+
+HelpLauncher::HelpLauncher(QWidget& window, QString helpFile, QString opener)
+    : QObject(&window),
+      window_(window),
+      helpFile_(std::move(helpFile)),
+      opener_(std::move(opener)) {
+    auto* shortcut = new QShortcut(QKeySequence(Qt::Key_F1), &window);
+    shortcut->setContext(Qt::WindowShortcut);
+    connect(shortcut, &QShortcut::activated, this, &HelpLauncher::open);
+}
+
+QString HelpLauncher::failureMessage(const QString& helpFile) {
+    return QStringLiteral("Help could not be opened: %1").arg(helpFile);
+}
+
+void HelpLauncher::open() {
+    const QFileInfo file(helpFile_);
+    if (!file.isFile()) {
+        showFailure();
+        return;
+    }
+    // Qt's own way to open a page only says that xdg-open started; its exit status says
+    // whether a viewer took the page. It is read when it comes, so the window goes on.
+    auto* process = new QProcess(this);
+    // What xdg-open says goes where the program's own messages go.
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    // The message box runs an event loop of its own, which would delete the process while it
+    // is still telling its news: the box waits until the process is done.
+    const auto failed = [this, process] {
+        process->deleteLater();
+        QMetaObject::invokeMethod(this, &HelpLauncher::showFailure, Qt::QueuedConnection);
+    };
+    connect(process, &QProcess::finished, this,
+            [process, failed](int exitCode, QProcess::ExitStatus exitStatus) {
+                if (exitStatus != QProcess::NormalExit || exitCode != 0)
+                    failed();
+                else
+                    process->deleteLater();
+            });
+    // A program that cannot be started never finishes.
+    connect(process, &QProcess::errorOccurred, this, [failed](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            failed();
+    });
+    process->start(opener_, {QUrl::fromLocalFile(file.absoluteFilePath()).toString()});
+}
+
+void HelpLauncher::showFailure() {
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Morvane"), failureMessage(helpFile_),
+                    QMessageBox::Ok, &window_);
+    box.setTextFormat(Qt::PlainText);
+    box.setObjectName(QStringLiteral("HelpFailureBox"));
+    box.exec();
+}
+
+}  // namespace morvane

@@ -1,0 +1,20 @@
+#include "ui/look/ApplicationLook.h"
+
+#include <QApplication>
+
+#include "ui/look/ClassicFonts.h"
+#include "ui/look/ClassicPalette.h"
+#include "ui/look/ClassicStyle.h"
+#include "ui/window/WindowLayout.h"
+
+namespace morvane {
+
+void applyApplicationLook() {
+    // The application takes ownership of the style.
+    QApplication::setStyle(new ClassicStyle);
+    ClassicFonts::installSubstitutions();
+    QApplication::setPalette(ClassicPalette::base());
+    QApplication::setFont(ClassicFonts::font(WindowLayout::window().font));
+}
+
+}  // namespace morvane

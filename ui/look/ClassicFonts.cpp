@@ -1,0 +1,36 @@
+#include "ui/look/ClassicFonts.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace morvane {
+
+void ClassicFonts::installSubstitutions() {
+    // Liberation Sans has Arial's metrics; the old bitmap "MS Sans Serif" is close enough to it
+    // at 8 points that every caption keeps to its rectangle. Where none of the Arial-like faces
+    // is installed, DejaVu Sans Condensed comes within a pixel or two of them; plain DejaVu Sans
+    // is a tenth wider and pushes "Both Letters and Numbers" and four other captions out of
+    // their controls, so it is only the last resort.
+    const QStringList standIns{
+        QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("Nimbus Sans"),
+        QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")};
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), standIns);
+    QFont::insertSubstitutions(QStringLiteral("Arial"), standIns);
+}
+
+QFont ClassicFonts::font(const FontSpec& fontSpec) {
+    QFont font(
+        QString::fromLatin1(fontSpec.face.data(), static_cast<qsizetype>(fontSpec.face.size())));
+    font.setPointSizeF(fontSpec.points);
+    font.setWeight(static_cast<QFont::Weight>(fontSpec.weight));
+    font.setItalic(false);
+    font.setUnderline(false);
+    font.setStrikeOut(false);
+    // The faces stand for bitmap fonts, which were never smoothed: every pixel of a letter is
+    // ink or background, so the readouts' digits are pure cyan on black and captions crisp.
+    font.setStyleStrategy(QFont::NoAntialias);
+    font.setHintingPreference(QFont::PreferFullHinting);
+    return font;
+}
+
+}  // namespace morvane

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QColor>
+#include <QPalette>
+
+#include "ui/window/WindowLayout.h"
+
+namespace morvane {
+
+// The window's colours. Linux desktops have no system colour scheme with these roles, so the
+// program carries the classic one and gives it to every control whatever the desktop theme:
+// a dark theme must not turn the readouts or the board unreadable.
+class ClassicPalette {
+public:
+    static QColor colour(SystemColour role);
+    static QColor colour(const ColourSpec& colourSpec);
+
+    // Every role of every colour group set, so nothing falls through to the desktop theme.
+    static QPalette base();
+};
+
+}  // namespace morvane

@@ -1,0 +1,111 @@
+#include "ui/window/ControlFactory.h"
+
+#include <QLabel>
+#include <QString>
+
+#include "ui/controls/CaptionedFrame.h"
+#include "ui/controls/ClassicPushButton.h"
+#include "ui/controls/LevelOption.h"
+#include "ui/controls/PictureHolder.h"
+#include "ui/controls/SunkenLineEdit.h"
+#include "ui/look/ClassicFonts.h"
+#include "ui/look/ClassicPalette.h"
+
+namespace morvane {
+
+namespace {
+
+QString toQString(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QLabel* createLabel(const ControlSpec& controlSpec, QWidget& container) {
+    auto* label = new QLabel(toQString(controlSpec.caption), &container);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(false);
+    label->setMargin(0);
+    label->setIndent(0);
+    // The seconds figure stands at the right, next to its "Seconds" caption.
+    const Qt::Alignment horizontal = controlSpec.name == "Label5" ? Qt::AlignRight : Qt::AlignLeft;
+    label->setAlignment(horizontal | Qt::AlignTop);
+    return label;
+}
+
+}  // namespace
+
+QRect ControlFactory::toPixels(const TwipRect& rect) {
+    return {toPixels(rect.left), toPixels(rect.top), toPixels(rect.width), toPixels(rect.height)};
+}
+
+QRect ControlFactory::toPixels(const TwipLine& line) {
+    return QRect(QPoint(toPixels(line.x1), toPixels(line.y1)),
+                 QPoint(toPixels(line.x2), toPixels(line.y2)))
+        .normalized();
+}
+
+QWidget* ControlFactory::createWidget(const ControlSpec& controlSpec, QWidget& container) {
+    switch (controlSpec.kind) {
+        case ControlKind::PictureHolder:
+            return new PictureHolder(&container);
+        case ControlKind::Label:
+            return createLabel(controlSpec, container);
+        case ControlKind::TextBox: {
+            auto* edit = new SunkenLineEdit(&container);
+            edit->setText(toQString(controlSpec.caption));
+            return edit;
+        }
+        case ControlKind::Frame:
+            return new CaptionedFrame(toQString(controlSpec.caption), &container);
+        case ControlKind::OptionButton:
+            return new LevelOption(toQString(controlSpec.caption), &container);
+        case ControlKind::PushButton:
+            return new ClassicPushButton(toQString(controlSpec.caption), &container);
+        case ControlKind::Line:
+            // Every line of the window is horizontal or vertical: a one-pixel strip.
+            return new QWidget(&container);
+    }
+    return nullptr;
+}
+
+void ControlFactory::applyColours(QWidget& widget, const ControlSpec& controlSpec) {
+    QPalette palette = ClassicPalette::base();
+    const auto set = [&palette](QPalette::ColorRole role, const ColourSpec& colour) {
+        palette.setColor(QPalette::All, role, ClassicPalette::colour(colour));
+    };
+    if (controlSpec.kind == ControlKind::Line) {
+        set(QPalette::Window, *controlSpec.foreground);
+    } else {
+        if (controlSpec.background) {
+            set(QPalette::Window, *controlSpec.background);
+            if (controlSpec.kind == ControlKind::PushButton)
+                set(QPalette::Button, *controlSpec.background);
+            if (controlSpec.kind == ControlKind::TextBox)
+                set(QPalette::Base, *controlSpec.background);
+        }
+        if (controlSpec.foreground) {
+            set(QPalette::WindowText, *controlSpec.foreground);
+            if (controlSpec.kind == ControlKind::PushButton)
+                set(QPalette::ButtonText, *controlSpec.foreground);
+            if (controlSpec.kind == ControlKind::TextBox)
+                set(QPalette::Text, *controlSpec.foreground);
+        }
+    }
+    widget.setPalette(palette);
+    // Labels are opaque; so is every other control over the desktop-coloured window.
+    widget.setAutoFillBackground(controlSpec.kind != ControlKind::PictureHolder);
+}
+
+QWidget* ControlFactory::create(const ControlSpec& controlSpec, QWidget& container) {
+    QWidget* widget = createWidget(controlSpec, container);
+    widget->setObjectName(toQString(controlSpec.name));
+    widget->setGeometry(controlSpec.kind == ControlKind::Line ? toPixels(controlSpec.line)
+                                                              : toPixels(controlSpec.rect));
+    applyColours(*widget, controlSpec);
+    if (controlSpec.font)
+        widget->setFont(ClassicFonts::font(*controlSpec.font));
+    if (!controlSpec.visible)
+        widget->hide();
+    return widget;
+}
+
+}  // namespace morvane

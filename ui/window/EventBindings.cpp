@@ -1,0 +1,49 @@
+#include "ui/window/EventBindings.h"
+
+#include <QPushButton>
+#include <QRadioButton>
+#include <QWidget>
+#include <utility>
+
+#include "core/BoardState.h"
+#include "ui/controls/PictureHolder.h"
+#include "ui/window/AboutBox.h"
+
+namespace morvane {
+
+namespace {
+
+template <typename Sender, typename Signal, typename Operation>
+void bindOperation(Sender* sender, Signal signal, QWidget& window,
+                   const std::function<void()>& redraw, Operation operation) {
+    QObject::connect(sender, signal, &window, [operation = std::move(operation), redraw] {
+        operation();
+        redraw();
+    });
+}
+
+}  // namespace
+
+void EventBindings::connect(const WindowControls& controls, GameController& game, QWidget& window,
+                            std::function<void()> redraw) {
+    for (Cell cell : BoardState::cells()) {
+        bindOperation(controls.holderFor(cell), &PictureHolder::clicked, window, redraw,
+                      [&game, cell] { game.clickCell(cell); });
+    }
+    bindOperation(controls.exchangeHandsButton, &QPushButton::clicked, window, redraw,
+                  [&game] { game.exchangeHands(); });
+    bindOperation(controls.shuffleButton, &QPushButton::clicked, window, redraw,
+                  [&game] { game.shuffle(); });
+    bindOperation(controls.aboutButton, &QPushButton::clicked, window, redraw, [&game, &window] {
+        AboutBox::exec(&window);
+        game.aboutClosed();
+    });
+    // clicked() comes from the mouse, Space and the arrow keys, never from setChecked(); a click
+    // on the option already selected selects its level again and counts.
+    for (Level level : {Level::NumbersOnly, Level::LettersOnly, Level::LettersAndNumbers}) {
+        bindOperation(controls.optionFor(level), &QRadioButton::clicked, window, redraw,
+                      [&game, level] { game.selectLevel(level); });
+    }
+}
+
+}  // namespace morvane

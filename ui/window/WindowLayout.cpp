@@ -1,0 +1,199 @@
+#include "ui/window/WindowLayout.h"
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+
+#include "core/BoardState.h"
+
+namespace morvane {
+
+namespace {
+
+constexpr FontSpec kWindowFont{"MS Sans Serif", 8.25, 400};
+constexpr FontSpec kBoldFont{"MS Sans Serif", 8.25, 700};
+constexpr FontSpec kReadoutFont{"Arial", 21.75, 400};
+
+constexpr int kHolderSize = 495;
+
+// Top of each letter row; capital rows sit 480 twips above their small letters.
+constexpr std::array<int, 10> kLetterRowTops{600,  1080, 2040, 2520, 3480,
+                                             3960, 4800, 5280, 6120, 6600};
+
+constexpr ControlSpec label(std::string_view name, TwipRect rect, std::string_view caption,
+                            SystemColour background, ColourSpec text, FontSpec font, int tabIndex) {
+    return {name, ControlKind::Label, Container::Window, rect, {}, caption, background, text, font,
+            true, tabIndex,           std::nullopt};
+}
+
+constexpr ControlSpec slotHolder(std::string_view name, Container container, TwipRect rect,
+                                 bool visible, int tabIndex) {
+    return {name,
+            ControlKind::PictureHolder,
+            container,
+            rect,
+            {},
+            {},
+            SystemColour::ButtonFace,
+            std::nullopt,
+            std::nullopt,
+            visible,
+            tabIndex,
+            BlankTile};
+}
+
+constexpr ControlSpec button(ControlKind kind, std::string_view name, Container container,
+                             TwipRect rect, std::string_view caption, int tabIndex) {
+    return {name,
+            kind,
+            container,
+            rect,
+            {},
+            caption,
+            SystemColour::ButtonFace,
+            SystemColour::ButtonText,
+            kWindowFont,
+            true,
+            tabIndex,
+            std::nullopt};
+}
+
+constexpr ControlSpec line(std::string_view name, TwipLine ends) {
+    return {name,         ControlKind::Line, Container::Window,           {},           ends,
+            {},           std::nullopt,      SystemColour::HighlightText, std::nullopt, true,
+            std::nullopt, std::nullopt};
+}
+
+constexpr std::size_t kOtherCount = 23;
+
+constexpr std::array<ControlSpec, kOtherCount> kOtherControls{{
+    label("Label1", {240, 240, 615, 255}, "Letters", SystemColour::ButtonFace,
+          SystemColour::ButtonText, kWindowFont, 25),
+    label("Label4", {5040, 120, 2895, 255}, "For more information press F1 key",
+          SystemColour::Desktop, SystemColour::HighlightText, kWindowFont, 76),
+    label("Label2", {6000, 840, 735, 255}, "Numbers", SystemColour::ButtonFace,
+          SystemColour::ButtonText, kWindowFont, 66),
+    label("Label3", {9480, 240, 495, 255}, "Count", SystemColour::Desktop,
+          SystemColour::ActiveTitleBar, kBoldFont, 68),
+    {"Text1",
+     ControlKind::TextBox,
+     Container::Window,
+     {10080, 240, 735, 285},
+     {},
+     "",
+     SystemColour::WindowText,
+     kReadoutInk,
+     kWindowFont,
+     true,
+     67,
+     std::nullopt},
+    slotHolder("Picture27", Container::Window, {6000, 2040, 495, 495}, true, 64),
+    slotHolder("Picture28", Container::Window, {6480, 2040, 495, 495}, false, 65),
+    button(ControlKind::PushButton, "Command5", Container::Window, {5280, 2760, 495, 495}, "< | >",
+           54),
+    slotHolder("Picture63", Container::Window, {3960, 3480, 495, 495}, false, 52),
+    slotHolder("Picture64", Container::Window, {4440, 3480, 495, 495}, true, 53),
+    label("Label5", {5760, 3960, 4215, 495}, "", SystemColour::WindowText, kReadoutInk,
+          kReadoutFont, 80),
+    label("Label6", {10080, 4080, 855, 255}, "Seconds", SystemColour::Desktop,
+          SystemColour::ActiveTitleBar, kBoldFont, 81),
+    button(ControlKind::Frame, "Frame1", Container::Window, {5760, 4560, 4215, 1935},
+           "    Difficulty Levels    ", 69),
+    button(ControlKind::OptionButton, "Option1", Container::Frame1, {240, 360, 2295, 375},
+           "English Numbers only", 70),
+    button(ControlKind::OptionButton, "Option2", Container::Frame1, {240, 840, 1815, 375},
+           "English Letters only", 71),
+    button(ControlKind::OptionButton, "Option3", Container::Frame1, {240, 1320, 2295, 375},
+           "Both Letters and Numbers", 72),
+    button(ControlKind::PushButton, "Command1", Container::Frame1, {2640, 360, 1215, 855},
+           "Shuffle", 73),
+    button(ControlKind::PushButton, "Command2", Container::Frame1, {2640, 1320, 1215, 375}, "About",
+           78),
+    slotHolder("Picture45", Container::Frame1, {2640, 120, 495, 495}, false, 74),
+    slotHolder("Picture46", Container::Frame1, {3360, 120, 495, 495}, false, 75),
+    line("Line1", {4920, 3720, 5520, 3720}),
+    line("Line2", {5520, 2280, 5520, 3720}),
+    line("Line3", {5520, 2280, 6000, 2280}),
+}};
+
+// Tab indices of the cell holders, by holder number: the focus order follows the numbers.
+constexpr int cellTabIndex(int holderNumber) {
+    if (holderNumber <= 18)
+        return holderNumber - 1;  // 0-17
+    if (holderNumber == 19)
+        return 79;
+    if (holderNumber <= 26)
+        return holderNumber - 20 + 18;  // 18-24
+    if (holderNumber <= 44)
+        return holderNumber - 29 + 26;  // 26-41
+    if (holderNumber <= 56)
+        return holderNumber - 47 + 42;  // 42-51
+    if (holderNumber <= 81)
+        return holderNumber - 73 + 55;  // 55-63
+    return 77;                          // Picture82
+}
+
+int holderNumber(std::string_view holder) {
+    int number = 0;
+    for (char c : holder.substr(std::string_view("Picture").size()))
+        number = number * 10 + (c - '0');
+    return number;
+}
+
+ControlSpec cellSpec(Cell cell) {
+    const std::string_view holder = BoardState::holderOf(cell);
+    return {holder,
+            ControlKind::PictureHolder,
+            Container::Window,
+            WindowLayout::cellRect(cell),
+            {},
+            {},
+            SystemColour::Desktop,
+            std::nullopt,
+            std::nullopt,
+            true,
+            cellTabIndex(holderNumber(holder)),
+            GlyphTile(cell.homeCharacter())};
+}
+
+std::array<ControlSpec, WindowLayout::kControlCount> makeControls() {
+    std::array<ControlSpec, WindowLayout::kControlCount> all{};
+    auto out = std::copy(kOtherControls.begin(), kOtherControls.end(), all.begin());
+    for (Cell cell : BoardState::cells())
+        *out++ = cellSpec(cell);
+    return all;
+}
+
+}  // namespace
+
+const WindowSpec& WindowLayout::window() {
+    static constexpr WindowSpec windowSpec{"Zandorel",  11055,
+                                           7335,        SystemColour::Desktop,
+                                           kWindowFont, WindowPlacement::SystemDefault};
+    return windowSpec;
+}
+
+std::span<const ControlSpec, WindowLayout::kControlCount> WindowLayout::controls() {
+    static const std::array<ControlSpec, kControlCount> all = makeControls();
+    return all;
+}
+
+TwipRect WindowLayout::cellRect(Cell cell) {
+    const int row = BoardState::rowOf(cell);
+    const int column = BoardState::columnOf(cell);
+    if (BoardState::areaOf(cell) == Area::NumberArea) {
+        // 480 twips apart although 495 wide: neighbouring digits share one pixel column.
+        return {6000 + 480 * column, 1200, kHolderSize, kHolderSize};
+    }
+    return {240 + 600 * column, kLetterRowTops[static_cast<std::size_t>(row)], kHolderSize,
+            kHolderSize};
+}
+
+const ControlSpec* WindowLayout::find(std::string_view name) {
+    const auto all = controls();
+    const auto it = std::find_if(all.begin(), all.end(),
+                                 [name](const ControlSpec& c) { return c.name == name; });
+    return it == all.end() ? nullptr : &*it;
+}
+
+}  // namespace morvane

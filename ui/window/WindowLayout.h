@@ -1,0 +1,106 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string_view>
+#include <variant>
+
+#include "core/Cell.h"
+#include "core/Tile.h"
+
+namespace morvane {
+
+enum class ControlKind { PictureHolder, Label, TextBox, Frame, OptionButton, PushButton, Line };
+
+// The classic desktop colour roles the window is drawn in.
+enum class SystemColour {
+    Desktop,
+    ActiveTitleBar,
+    WindowText,
+    HighlightText,
+    ButtonFace,
+    ButtonText,
+};
+
+struct FixedColour {
+    std::uint8_t red;
+    std::uint8_t green;
+    std::uint8_t blue;
+    friend constexpr bool operator==(FixedColour, FixedColour) = default;
+};
+
+// A colour is either looked up by role when drawing or fixed.
+using ColourSpec = std::variant<SystemColour, FixedColour>;
+
+// The cyan of both readouts' figures.
+inline constexpr FixedColour kReadoutInk{0, 255, 255};
+
+struct FontSpec {
+    std::string_view face;
+    double points;
+    int weight;  // 400 regular, 700 bold
+    friend constexpr bool operator==(const FontSpec&, const FontSpec&) = default;
+};
+
+// Positions and sizes in twips (1/1440 inch); 15 twips make one pixel at 96 DPI.
+struct TwipRect {
+    int left;
+    int top;
+    int width;
+    int height;
+    friend constexpr bool operator==(TwipRect, TwipRect) = default;
+};
+
+struct TwipLine {
+    int x1;
+    int y1;
+    int x2;
+    int y2;
+};
+
+enum class Container { Window, Frame1 };
+
+// One control of the window, exactly as the window is built from it.
+struct ControlSpec {
+    std::string_view name;
+    ControlKind kind;
+    Container container;
+    TwipRect rect;                         // within the container; unused for lines
+    TwipLine line;                         // lines only
+    std::string_view caption;              // text at creation
+    std::optional<ColourSpec> background;  // none for lines
+    std::optional<ColourSpec> foreground;  // text colour, or a line's colour
+    std::optional<FontSpec> font;          // for controls that show text
+    bool visible;
+    std::optional<int> tabIndex;      // none for lines
+    std::optional<Tile> initialTile;  // picture holders only
+};
+
+enum class WindowPlacement { SystemDefault };
+
+struct WindowSpec {
+    std::string_view title;
+    int clientWidth;   // twips
+    int clientHeight;  // twips
+    ColourSpec background;
+    FontSpec font;
+    WindowPlacement placement;
+};
+
+// The window and its 85 controls (68 picture holders, 6 labels, 3 options, 3 push buttons,
+// the frame, the text box and 3 lines). The never-started timer of the original form has no
+// behaviour and is left out.
+class WindowLayout {
+public:
+    static constexpr int kControlCount = 85;
+
+    static const WindowSpec& window();
+    static std::span<const ControlSpec, kControlCount> controls();
+    // The holder rectangle of a board cell, from its area, row and column.
+    static TwipRect cellRect(Cell cell);
+
+    static const ControlSpec* find(std::string_view name);
+};
+
+}  // namespace morvane
