@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the benchmark programs in build/, runs them on the offscreen platform and on an Xvfb
-# X server, and prints one table: figure, game, baseline, ratio, goal, met.
+# Builds the benchmark programs in build-bench/, runs them on the offscreen platform and on an
+# Xvfb X server, and prints one table: figure, game, baseline, ratio, goal, met.
 #
 #   ./bench.sh                 about a minute once built
 #   RUNS=25 SAMPLES=1000 ./bench.sh
@@ -15,7 +15,7 @@ cd "$(dirname "$0")"
 RUNS=${RUNS:-15}
 SAMPLES=${SAMPLES:-400}
 IDLE_MS=${IDLE_MS:-10000}
-BUILD=build
+BUILD=build-bench
 BIN=$BUILD/bin
 # -noreset: a desktop's X server never resets, but a bare Xvfb re-initialises whenever its last
 # client leaves, and every run here would wait for the reset the previous run caused.
