@@ -21,7 +21,7 @@ public:
     constexpr int index() const { return index_; }
     static constexpr Tile fromIndex(int index) { return Tile(index); }
 
-    constexpr bool isBlank() const { return index_ == kBlankIndex; }
+    constexpr bool isBlank() const { return index_ == kGlyphCount; }
 
     // The tile's character; '\0' for the blank.
     constexpr char character() const {
@@ -38,9 +38,7 @@ public:
 
 private:
     friend constexpr Tile GlyphTile(char c);
-    friend constexpr Tile blankTile();
 
-    static constexpr int kBlankIndex = kGlyphCount;
     explicit constexpr Tile(int index) : index_(static_cast<std::uint8_t>(index)) {}
 
     std::uint8_t index_;
@@ -55,11 +53,7 @@ constexpr Tile GlyphTile(char c) {
     return Tile(52 + (c - '0'));
 }
 
-constexpr Tile blankTile() {
-    return Tile(Tile::kBlankIndex);
-}
-
-// The one blank tile value; it always fills exactly two places.
-inline constexpr Tile BlankTile = blankTile();
+// The one blank tile value; it always fills exactly two places. Its index follows the glyphs'.
+inline constexpr Tile BlankTile = Tile::fromIndex(Tile::kGlyphCount);
 
 }  // namespace morvane
