@@ -11,11 +11,6 @@ public:
     static constexpr int kGlyphCount = 62;
     static constexpr int kCount = kGlyphCount + 1;
 
-    // Whether `c` is one of the 62 characters that have a glyph tile.
-    static constexpr bool isGlyphCharacter(char c) {
-        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
-    }
-
     // Dense index 0..62: capitals 0-25, small letters 26-51, digits 52-61, the blank 62.
     // Artwork tables and per-tile arrays are indexed by it.
     constexpr int index() const { return index_; }
@@ -44,7 +39,7 @@ private:
     std::uint8_t index_;
 };
 
-// The glyph tile of a character; `c` must satisfy Tile::isGlyphCharacter.
+// The glyph tile of a character; `c` must be one of A-Z, a-z and 0-9.
 constexpr Tile GlyphTile(char c) {
     if (c >= 'A' && c <= 'Z')
         return Tile(c - 'A');
