@@ -78,7 +78,7 @@ int runActions(const std::uint8_t* data, std::size_t size) {
                 controller.exchangeHands();
                 break;
             case 4:
-                controller.selectLevel(static_cast<Level>(bytes.next() % 3));
+                controller.selectLevel(kAllLevels[bytes.next() % kAllLevels.size()]);
                 break;
             case 5: {
                 const BoardState before = board;

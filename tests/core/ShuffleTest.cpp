@@ -13,8 +13,6 @@ using testing::cellOf;
 using testing::Game;
 using testing::showCells;
 
-constexpr Level kLevels[] = {Level::NumbersOnly, Level::LettersOnly, Level::LettersAndNumbers};
-
 // Each letter row's home characters, top to bottom, and what a solved board shows there
 // after one LettersOnly shuffle.
 struct RowAfterShuffle {
@@ -63,7 +61,7 @@ TEST(ShuffleTest, LettersAndNumbersSwapsDigitsWithTenLetters) {
 
 TEST(ShuffleTest, ShufflingTwiceRestoresAnyBoardAndCountsTwice) {
     for (unsigned seed = 1; seed <= 5; ++seed) {
-        for (Level level : kLevels) {
+        for (Level level : kAllLevels) {
             Game game;
             game.controller.startUp();
             // Scramble first, so the tables act on tiles far from home and on blanks.
@@ -87,7 +85,7 @@ TEST(ShuffleTest, ShufflingTwiceRestoresAnyBoardAndCountsTwice) {
 }
 
 TEST(ShuffleTest, HandsStayPutAndTheBlankLeftInACellMovesLikeAnyTile) {
-    for (Level level : kLevels) {
+    for (Level level : kAllLevels) {
         Game game;
         game.controller.startUp();
         game.controller.clickCell(cellOf('A'));  // A in hand, blank in A's cell

@@ -29,7 +29,7 @@ TEST(TileConservationTest, NoActionLosesOrDuplicatesATile) {
             } else if (choice < 90) {
                 game.controller.shuffle();
             } else if (choice < 97) {
-                game.controller.selectLevel(static_cast<Level>(random() % 3));
+                game.controller.selectLevel(kAllLevels[random() % kAllLevels.size()]);
             } else {
                 game.controller.aboutClosed();
             }

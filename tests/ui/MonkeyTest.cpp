@@ -389,7 +389,7 @@ private:
             expectedModals_ << QStringLiteral("AboutBox");
             return Operation{Operation::About};
         }
-        for (Level level : {Level::NumbersOnly, Level::LettersOnly, Level::LettersAndNumbers}) {
+        for (Level level : kAllLevels) {
             if (button == game_.window.controls().optionFor(level))
                 return Operation{Operation::SelectLevel, Cell::fromIndex(0), level};
         }
@@ -545,7 +545,7 @@ private:
             if (keyTarget() != options[i] || !options[i]->isChecked())
                 continue;
             const std::size_t step = k == Qt::Key_Up || k == Qt::Key_Left ? options.size() - 1 : 1;
-            const auto next = static_cast<Level>((i + step) % options.size());
+            const Level next = kAllLevels[(i + step) % options.size()];
             op = Operation{Operation::SelectLevel, Cell::fromIndex(0), next};
         }
         key(k, name);
@@ -674,7 +674,7 @@ private:
         MONKEY_VERIFY(controls.elapsedReadout->text() ==
                           QString::fromStdString(game.readouts().elapsedText()),
                       "Label5 does not show the elapsed text");
-        for (Level level : {Level::NumbersOnly, Level::LettersOnly, Level::LettersAndNumbers}) {
+        for (Level level : kAllLevels) {
             MONKEY_VERIFY(controls.optionFor(level)->isChecked() == (game.currentLevel() == level),
                           "the checked option is not the current level");
         }
