@@ -10,8 +10,7 @@
 
 #include "core/BoardState.h"
 #include "core/Clock.h"
-#include "core/GameController.h"
-#include "core/PlayReadouts.h"
+#include "core/Game.h"
 
 namespace morvane {
 namespace {
@@ -58,9 +57,10 @@ void checkTilesConserved(const BoardState& board) {
 int runActions(const std::uint8_t* data, std::size_t size) {
     SteppedClock clock;
     clock.now = static_cast<float>(data != nullptr && size > 0 ? data[0] : 0) * 337.0F;
-    BoardState board;
-    PlayReadouts readouts(clock);
-    GameController controller(board, readouts);
+    Game game(clock);
+    GameController& controller = game.controller();
+    const BoardState& board = game.board();
+    const PlayReadouts& readouts = game.readouts();
     controller.startUp();
     MoveCount counted = 1;
 

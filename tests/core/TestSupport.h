@@ -7,13 +7,10 @@
 #include <deque>
 #include <functional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "core/BoardState.h"
 #include "core/Clock.h"
-#include "core/GameController.h"
-#include "core/PlayReadouts.h"
 
 namespace morvane::testing {
 
@@ -48,16 +45,6 @@ private:
     std::deque<float> pending_;
     float last_ = 0.0F;
     std::size_t reads_ = 0;
-};
-
-// One game as the window owns it: a board, readouts on a fake clock, and the controller.
-struct Game {
-    explicit Game(std::vector<float> readings = {0.0F}) : clock(std::move(readings)) {}
-
-    FakeClock clock;
-    BoardState board;
-    PlayReadouts readouts{clock};
-    GameController controller{board, readouts};
 };
 
 inline Cell cellOf(char home) {

@@ -25,8 +25,7 @@
 
 #include "assets/TileArtwork.h"
 #include "core/BoardState.h"
-#include "core/GameController.h"
-#include "core/PlayReadouts.h"
+#include "core/Game.h"
 #include "tests/ui/UiTestSupport.h"
 #include "ui/controls/PictureHolder.h"
 #include "ui/window/TilePixmaps.h"
@@ -163,32 +162,31 @@ private:
     std::vector<ShownBox> shown_;
 };
 
-// A second controller that receives exactly the operations the events should have raised.
+// A second game that receives exactly the operations the events should have raised.
 struct ShadowGame {
     FakeClock clock;
-    BoardState board;
-    PlayReadouts readouts{clock, "."};
-    GameController game{board, readouts};
+    Game game{clock, "."};
 
     // Starts at the window's own start time, so both read the same seconds throughout.
-    ShadowGame() { game.startUp(); }
+    ShadowGame() { game.controller().startUp(); }
 
     void apply(const Operation& op) {
+        GameController& controller = game.controller();
         switch (op.kind) {
             case Operation::ClickCell:
-                game.clickCell(op.cell);
+                controller.clickCell(op.cell);
                 break;
             case Operation::ExchangeHands:
-                game.exchangeHands();
+                controller.exchangeHands();
                 break;
             case Operation::Shuffle:
-                game.shuffle();
+                controller.shuffle();
                 break;
             case Operation::About:
-                game.aboutClosed();
+                controller.aboutClosed();
                 break;
             case Operation::SelectLevel:
-                game.selectLevel(op.level);
+                controller.selectLevel(op.level);
                 break;
         }
     }
@@ -596,7 +594,7 @@ private:
     // --- checking
 
     void check() {
-        const GameController& game = game_.window.game();
+        const Game& game = game_.window.game();
         const BoardState& board = game.board();
         const WindowControls& controls = game_.window.controls();
 
@@ -614,19 +612,21 @@ private:
                       QStringLiteral("count %1, expected %2")
                           .arg(game.readouts().moveCount())
                           .arg(expectedCount_));
-        MONKEY_VERIFY(shadow_.readouts.moveCount() == expectedCount_, "shadow count");
-        MONKEY_VERIFY(game.currentLevel() == shadow_.game.currentLevel(), "level");
-        MONKEY_VERIFY(game.readouts().elapsedText() == shadow_.readouts.elapsedText(),
+        const Game& shadow = shadow_.game;
+        MONKEY_VERIFY(shadow.readouts().moveCount() == expectedCount_, "shadow count");
+        MONKEY_VERIFY(game.controller().currentLevel() == shadow.controller().currentLevel(),
+                      "level");
+        MONKEY_VERIFY(game.readouts().elapsedText() == shadow.readouts().elapsedText(),
                       "elapsed text");
         for (Cell cell : BoardState::cells()) {
             MONKEY_VERIFY(
-                board.tileAt(cell) == shadow_.board.tileAt(cell),
+                board.tileAt(cell) == shadow.board().tileAt(cell),
                 QStringLiteral("cell %1 holds %2, expected %3")
                     .arg(QChar::fromLatin1(cell.homeCharacter()))
-                    .arg(describe(board.tileAt(cell)), describe(shadow_.board.tileAt(cell))));
+                    .arg(describe(board.tileAt(cell)), describe(shadow.board().tileAt(cell))));
         }
         for (Hand hand : {Hand::LetterHand, Hand::NumberHand}) {
-            MONKEY_VERIFY(board.tileInHand(hand) == shadow_.board.tileInHand(hand),
+            MONKEY_VERIFY(board.tileInHand(hand) == shadow.board().tileInHand(hand),
                           "a hand holds the wrong tile");
         }
 
@@ -675,7 +675,8 @@ private:
                           QString::fromStdString(game.readouts().elapsedText()),
                       "Label5 does not show the elapsed text");
         for (Level level : kAllLevels) {
-            MONKEY_VERIFY(controls.optionFor(level)->isChecked() == (game.currentLevel() == level),
+            MONKEY_VERIFY(controls.optionFor(level)->isChecked() ==
+                              (game.controller().currentLevel() == level),
                           "the checked option is not the current level");
         }
 

@@ -180,7 +180,7 @@ private slots:
     void optionsSelectLevelsByMouseAndArrows() {
         TestGame game;
         QVERIFY(game.showActive());
-        const auto level = [&] { return game.window.game().currentLevel(); };
+        const auto level = [&] { return game.window.game().controller().currentLevel(); };
         game.click(game.control("Option2"));
         QCOMPARE(level(), Level::LettersOnly);
         QVERIFY(game.control<QRadioButton>("Option2")->isChecked());
