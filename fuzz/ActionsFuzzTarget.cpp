@@ -9,17 +9,11 @@
 #include <string>
 
 #include "core/BoardState.h"
-#include "core/Clock.h"
 #include "core/Game.h"
+#include "tests/support/FakeClock.h"
 
 namespace morvane {
 namespace {
-
-class SteppedClock final : public Clock {
-public:
-    float secondsSinceMidnight() override { return now; }
-    float now = 0.0F;
-};
 
 class ByteStream {
 public:
@@ -55,8 +49,7 @@ void checkTilesConserved(const BoardState& board) {
 }  // namespace
 
 int runActions(const std::uint8_t* data, std::size_t size) {
-    SteppedClock clock;
-    clock.now = static_cast<float>(data != nullptr && size > 0 ? data[0] : 0) * 337.0F;
+    test::FakeClock clock(static_cast<float>(data != nullptr && size > 0 ? data[0] : 0) * 337.0F);
     Game game(clock);
     GameController& controller = game.controller();
     const BoardState& board = game.board();
@@ -67,7 +60,7 @@ int runActions(const std::uint8_t* data, std::size_t size) {
     ByteStream bytes(data, size);
     while (!bytes.empty()) {
         const std::uint8_t op = bytes.next();
-        clock.now += static_cast<float>(op >> 4) * 0.0078125F;  // the time an action takes
+        clock.advance(static_cast<float>(op >> 4) * 0.0078125F);  // the time an action takes
         switch (op % 8) {
             case 0:
             case 1:
@@ -94,7 +87,7 @@ int runActions(const std::uint8_t* data, std::size_t size) {
                 controller.aboutClosed();
                 break;
             default:
-                clock.now += static_cast<float>(bytes.next()) * 61.0F;  // the player idles
+                clock.advance(static_cast<float>(bytes.next()) * 61.0F);  // the player idles
                 require(readouts.moveCount() == counted, "idling counts nothing");
                 continue;
         }

@@ -5,12 +5,13 @@
 
 #include "core/Game.h"
 #include "tests/core/TestSupport.h"
+#include "tests/support/FakeClock.h"
 
 namespace morvane {
 namespace {
 
+using test::FakeClock;
 using testing::cellOf;
-using testing::FakeClock;
 using testing::showCells;
 
 TEST(GameControllerTest, HasNoLevelBeforeStartUp) {

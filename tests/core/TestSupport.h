@@ -2,50 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <array>
-#include <deque>
-#include <functional>
 #include <string>
-#include <vector>
 
 #include "core/BoardState.h"
-#include "core/Clock.h"
 
 namespace morvane::testing {
-
-// A clock that returns scripted readings, then keeps returning the last one.
-// `onRead` lets a test see what the readouts looked like at the moment of each reading.
-class FakeClock final : public Clock {
-public:
-    explicit FakeClock(std::vector<float> readings = {0.0F})
-        : pending_(readings.begin(), readings.end()) {}
-
-    float secondsSinceMidnight() override {
-        if (onRead)
-            onRead();
-        ++reads_;
-        if (!pending_.empty()) {
-            last_ = pending_.front();
-            pending_.pop_front();
-        }
-        return last_;
-    }
-
-    // From now on every reading returns `seconds`.
-    void setNow(float seconds) {
-        pending_.clear();
-        last_ = seconds;
-    }
-    std::size_t readCount() const { return reads_; }
-
-    std::function<void()> onRead;
-
-private:
-    std::deque<float> pending_;
-    float last_ = 0.0F;
-    std::size_t reads_ = 0;
-};
 
 inline Cell cellOf(char home) {
     return Cell::findByHome(home).value();

@@ -4,11 +4,12 @@
 
 #include "core/Game.h"
 #include "tests/core/TestSupport.h"
+#include "tests/support/FakeClock.h"
 
 namespace morvane {
 namespace {
 
-using testing::FakeClock;
+using test::FakeClock;
 
 // Long seeded random games: after every action each glyph is in exactly one place, the blank
 // in two, and the count equals the number of actions taken.

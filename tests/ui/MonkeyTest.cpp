@@ -132,8 +132,8 @@ private:
         if (modal == nullptr || !modal->isVisible())
             return;
         // The About box counts when it closes, with the seconds of that moment.
-        clock_.now += 0.25F * static_cast<float>(dice_.between(1, 8));
-        shown_.push_back({modal->objectName(), clock_.now});
+        clock_.advance(0.25F * static_cast<float>(dice_.between(1, 8)));
+        shown_.push_back({modal->objectName(), clock_.now()});
         auto* box = qobject_cast<QMessageBox*>(modal);
         QAbstractButton* ok = box != nullptr ? box->buttons().value(0) : nullptr;
         switch (ok != nullptr ? dice_.below(5) : 4) {
@@ -164,11 +164,11 @@ private:
 
 // A second game that receives exactly the operations the events should have raised.
 struct ShadowGame {
+    // Starts at the window's own start time, so both read the same seconds throughout.
+    explicit ShadowGame(float startTime) : clock(startTime) { game.controller().startUp(); }
+
     FakeClock clock;
     Game game{clock, "."};
-
-    // Starts at the window's own start time, so both read the same seconds throughout.
-    ShadowGame() { game.controller().startUp(); }
 
     void apply(const Operation& op) {
         GameController& controller = game.controller();
@@ -199,7 +199,11 @@ QString describe(const Tile& tile) {
 class Monkey {
 public:
     Monkey(TestGame& game, std::uint64_t seed)
-        : game_(game), seed_(seed), dice_(seed), dismisser_(dice_, game.clock) {}
+        : game_(game),
+          seed_(seed),
+          dice_(seed),
+          dismisser_(dice_, game.clock),
+          shadow_(game.clock.now()) {}
 
     // Learns which shared pixmap stands for which tile from the solved first frame, and checks
     // that those pixmaps carry the tiles' artwork.
@@ -266,8 +270,8 @@ private:
         }
 
         // The clock moves only between events; both games read the same time.
-        game_.clock.now += static_cast<float>(dice_.below(12)) * 0.25F;
-        shadow_.clock.now = game_.clock.now;
+        game_.clock.advance(static_cast<float>(dice_.below(12)) * 0.25F);
+        shadow_.clock.setNow(game_.clock.now());
 
         expectedModals_.clear();
         std::vector<Operation> ops;
@@ -305,7 +309,7 @@ private:
                 box = std::find_if(box, shownBoxes_.end(),
                                    [](const ShownBox& b) { return b.name == "AboutBox"; });
                 if (box != shownBoxes_.end())
-                    shadow_.clock.now = (box++)->closedAt;
+                    shadow_.clock.setNow((box++)->closedAt);
             }
             shadow_.apply(op);
             ++expectedCount_;
