@@ -1,7 +1,6 @@
 // Turns arbitrary bytes into a game: a sequence of player actions with clock steps between
 // them. After every action the board's invariants must hold; any violation aborts.
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -10,6 +9,7 @@
 
 #include "core/BoardState.h"
 #include "core/Game.h"
+#include "tests/support/BoardChecks.h"
 #include "tests/support/FakeClock.h"
 
 namespace morvane {
@@ -27,23 +27,14 @@ private:
     std::size_t position_ = 0;
 };
 
-void require(bool condition, const char* what) {
-    if (!condition) {
-        std::fprintf(stderr, "invariant broken: %s\n", what);
-        std::abort();
-    }
+[[noreturn]] void fail(const char* what) {
+    std::fprintf(stderr, "invariant broken: %s\n", what);
+    std::abort();
 }
 
-void checkTilesConserved(const BoardState& board) {
-    std::array<int, Tile::kCount> seen{};
-    for (Cell cell : BoardState::cells())
-        ++seen[static_cast<std::size_t>(board.tileAt(cell).index())];
-    ++seen[static_cast<std::size_t>(board.tileInHand(Hand::LetterHand).index())];
-    ++seen[static_cast<std::size_t>(board.tileInHand(Hand::NumberHand).index())];
-    for (int i = 0; i < Tile::kCount; ++i) {
-        const int expected = Tile::fromIndex(i).isBlank() ? 2 : 1;
-        require(seen[static_cast<std::size_t>(i)] == expected, "each glyph once, the blank twice");
-    }
+void require(bool condition, const char* what) {
+    if (!condition)
+        fail(what);
 }
 
 }  // namespace
@@ -92,7 +83,8 @@ int runActions(const std::uint8_t* data, std::size_t size) {
                 continue;
         }
         ++counted;
-        checkTilesConserved(board);
+        if (const auto fault = test::tileConservationFault(board))
+            fail(fault->c_str());
         require(readouts.moveCount() == counted, "the count equals the actions taken");
         require(readouts.countText() == std::to_string(counted), "the count text shows the count");
         require(controller.currentLevel().has_value(), "a level is always selected");

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <string>
 
 #include "core/BoardState.h"
+#include "tests/support/BoardChecks.h"
 
 namespace morvane::testing {
 
@@ -25,20 +25,8 @@ inline std::string showCells(const BoardState& board, const std::string& homes) 
 
 // Each glyph exactly once and the blank exactly twice among the 64 places.
 inline ::testing::AssertionResult tilesConserved(const BoardState& board) {
-    std::array<int, Tile::kCount> seen{};
-    for (Cell cell : BoardState::cells())
-        ++seen[static_cast<std::size_t>(board.tileAt(cell).index())];
-    for (Hand hand : {Hand::LetterHand, Hand::NumberHand}) {
-        ++seen[static_cast<std::size_t>(board.tileInHand(hand).index())];
-    }
-    for (int i = 0; i < Tile::kCount; ++i) {
-        const int expected = Tile::fromIndex(i).isBlank() ? 2 : 1;
-        if (seen[static_cast<std::size_t>(i)] != expected) {
-            return ::testing::AssertionFailure()
-                   << "tile #" << i << " is in " << seen[static_cast<std::size_t>(i)]
-                   << " places, expected " << expected;
-        }
-    }
+    if (const auto fault = test::tileConservationFault(board))
+        return ::testing::AssertionFailure() << *fault;
     return ::testing::AssertionSuccess();
 }
 

@@ -13,7 +13,6 @@
 #include <QRadioButton>
 #include <QtTest>
 #include <algorithm>
-#include <array>
 #include <cstdint>
 #include <deque>
 #include <map>
@@ -26,6 +25,7 @@
 #include "assets/TileArtwork.h"
 #include "core/BoardState.h"
 #include "core/Game.h"
+#include "tests/support/BoardChecks.h"
 #include "tests/ui/UiTestSupport.h"
 #include "ui/controls/PictureHolder.h"
 #include "ui/window/TilePixmaps.h"
@@ -635,18 +635,8 @@ private:
         }
 
         // No tile is ever lost or doubled: each glyph once, the blank twice.
-        std::array<int, Tile::kCount> seen{};
-        for (Cell cell : BoardState::cells())
-            ++seen[static_cast<std::size_t>(board.tileAt(cell).index())];
-        for (Hand hand : {Hand::LetterHand, Hand::NumberHand})
-            ++seen[static_cast<std::size_t>(board.tileInHand(hand).index())];
-        for (int index = 0; index < Tile::kCount; ++index) {
-            const int expected = Tile::fromIndex(index).isBlank() ? 2 : 1;
-            MONKEY_VERIFY(seen[static_cast<std::size_t>(index)] == expected,
-                          QStringLiteral("tile %1 is in %2 places")
-                              .arg(describe(Tile::fromIndex(index)))
-                              .arg(seen[static_cast<std::size_t>(index)]));
-        }
+        const std::optional<std::string> fault = test::tileConservationFault(board);
+        MONKEY_VERIFY(!fault, QString::fromStdString(*fault));
 
         // Every holder shows its place's tile; each hand's view and store agree.
         for (Cell cell : BoardState::cells()) {
