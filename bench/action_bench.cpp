@@ -190,7 +190,7 @@ int main(int argc, char* argv[]) {
         {"shuffle", [&](int) -> QWidget* { return controls.shuffleButton; }},
     }};
 
-    for (Level level : {Level::NumbersOnly, Level::LettersOnly, Level::LettersAndNumbers}) {
+    for (Level level : kAllLevels) {
         click(controls.optionFor(level));
         runPending();
         for (Action& action : actions) {

@@ -27,7 +27,6 @@ public:
 
     Tile tileAt(Cell cell) const { return places_[slotOf(cell)]; }
     Tile tileInHand(Hand hand) const { return places_[slotOf(hand)]; }
-    Tile tileIn(Place place) const { return places_[slotOf(place)]; }
 
     // Swaps the tiles of two places; exchanging a place with itself changes nothing.
     void exchange(Place a, Place b);

@@ -11,17 +11,12 @@ public:
     static constexpr int kGlyphCount = 62;
     static constexpr int kCount = kGlyphCount + 1;
 
-    // Whether `c` is one of the 62 characters that have a glyph tile.
-    static constexpr bool isGlyphCharacter(char c) {
-        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
-    }
-
     // Dense index 0..62: capitals 0-25, small letters 26-51, digits 52-61, the blank 62.
     // Artwork tables and per-tile arrays are indexed by it.
     constexpr int index() const { return index_; }
     static constexpr Tile fromIndex(int index) { return Tile(index); }
 
-    constexpr bool isBlank() const { return index_ == kBlankIndex; }
+    constexpr bool isBlank() const { return index_ == kGlyphCount; }
 
     // The tile's character; '\0' for the blank.
     constexpr char character() const {
@@ -38,15 +33,13 @@ public:
 
 private:
     friend constexpr Tile GlyphTile(char c);
-    friend constexpr Tile blankTile();
 
-    static constexpr int kBlankIndex = kGlyphCount;
     explicit constexpr Tile(int index) : index_(static_cast<std::uint8_t>(index)) {}
 
     std::uint8_t index_;
 };
 
-// The glyph tile of a character; `c` must satisfy Tile::isGlyphCharacter.
+// The glyph tile of a character; `c` must be one of A-Z, a-z and 0-9.
 constexpr Tile GlyphTile(char c) {
     if (c >= 'A' && c <= 'Z')
         return Tile(c - 'A');
@@ -55,11 +48,7 @@ constexpr Tile GlyphTile(char c) {
     return Tile(52 + (c - '0'));
 }
 
-constexpr Tile blankTile() {
-    return Tile(Tile::kBlankIndex);
-}
-
-// The one blank tile value; it always fills exactly two places.
-inline constexpr Tile BlankTile = blankTile();
+// The one blank tile value; it always fills exactly two places. Its index follows the glyphs'.
+inline constexpr Tile BlankTile = Tile::fromIndex(Tile::kGlyphCount);
 
 }  // namespace morvane

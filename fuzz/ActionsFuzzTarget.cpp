@@ -1,7 +1,6 @@
 // Turns arbitrary bytes into a game: a sequence of player actions with clock steps between
 // them. After every action the board's invariants must hold; any violation aborts.
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -9,18 +8,12 @@
 #include <string>
 
 #include "core/BoardState.h"
-#include "core/Clock.h"
-#include "core/GameController.h"
-#include "core/PlayReadouts.h"
+#include "core/Game.h"
+#include "tests/support/BoardChecks.h"
+#include "tests/support/FakeClock.h"
 
 namespace morvane {
 namespace {
-
-class SteppedClock final : public Clock {
-public:
-    float secondsSinceMidnight() override { return now; }
-    float now = 0.0F;
-};
 
 class ByteStream {
 public:
@@ -34,40 +27,31 @@ private:
     std::size_t position_ = 0;
 };
 
-void require(bool condition, const char* what) {
-    if (!condition) {
-        std::fprintf(stderr, "invariant broken: %s\n", what);
-        std::abort();
-    }
+[[noreturn]] void fail(const char* what) {
+    std::fprintf(stderr, "invariant broken: %s\n", what);
+    std::abort();
 }
 
-void checkTilesConserved(const BoardState& board) {
-    std::array<int, Tile::kCount> seen{};
-    for (Cell cell : BoardState::cells())
-        ++seen[static_cast<std::size_t>(board.tileAt(cell).index())];
-    ++seen[static_cast<std::size_t>(board.tileInHand(Hand::LetterHand).index())];
-    ++seen[static_cast<std::size_t>(board.tileInHand(Hand::NumberHand).index())];
-    for (int i = 0; i < Tile::kCount; ++i) {
-        const int expected = Tile::fromIndex(i).isBlank() ? 2 : 1;
-        require(seen[static_cast<std::size_t>(i)] == expected, "each glyph once, the blank twice");
-    }
+void require(bool condition, const char* what) {
+    if (!condition)
+        fail(what);
 }
 
 }  // namespace
 
 int runActions(const std::uint8_t* data, std::size_t size) {
-    SteppedClock clock;
-    clock.now = static_cast<float>(data != nullptr && size > 0 ? data[0] : 0) * 337.0F;
-    BoardState board;
-    PlayReadouts readouts(clock);
-    GameController controller(board, readouts);
+    test::FakeClock clock(static_cast<float>(data != nullptr && size > 0 ? data[0] : 0) * 337.0F);
+    Game game(clock);
+    GameController& controller = game.controller();
+    const BoardState& board = game.board();
+    const PlayReadouts& readouts = game.readouts();
     controller.startUp();
     MoveCount counted = 1;
 
     ByteStream bytes(data, size);
     while (!bytes.empty()) {
         const std::uint8_t op = bytes.next();
-        clock.now += static_cast<float>(op >> 4) * 0.0078125F;  // the time an action takes
+        clock.advance(static_cast<float>(op >> 4) * 0.0078125F);  // the time an action takes
         switch (op % 8) {
             case 0:
             case 1:
@@ -78,7 +62,7 @@ int runActions(const std::uint8_t* data, std::size_t size) {
                 controller.exchangeHands();
                 break;
             case 4:
-                controller.selectLevel(static_cast<Level>(bytes.next() % 3));
+                controller.selectLevel(kAllLevels[bytes.next() % kAllLevels.size()]);
                 break;
             case 5: {
                 const BoardState before = board;
@@ -94,12 +78,13 @@ int runActions(const std::uint8_t* data, std::size_t size) {
                 controller.aboutClosed();
                 break;
             default:
-                clock.now += static_cast<float>(bytes.next()) * 61.0F;  // the player idles
+                clock.advance(static_cast<float>(bytes.next()) * 61.0F);  // the player idles
                 require(readouts.moveCount() == counted, "idling counts nothing");
                 continue;
         }
         ++counted;
-        checkTilesConserved(board);
+        if (const auto fault = test::tileConservationFault(board))
+            fail(fault->c_str());
         require(readouts.moveCount() == counted, "the count equals the actions taken");
         require(readouts.countText() == std::to_string(counted), "the count text shows the count");
         require(controller.currentLevel().has_value(), "a level is always selected");

@@ -9,7 +9,7 @@
 
 #include "core/Clock.h"
 #include "core/PlayReadouts.h"
-#include "tests/core/TestSupport.h"
+#include "tests/support/FakeClock.h"
 
 namespace morvane {
 
@@ -23,7 +23,7 @@ public:
 
 namespace {
 
-using testing::FakeClock;
+using test::FakeClock;
 
 TEST(PlayReadoutsTest, TextsAreEmptyUntilStart) {
     FakeClock clock;

@@ -2,63 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <array>
-#include <deque>
-#include <functional>
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "core/BoardState.h"
-#include "core/Clock.h"
-#include "core/GameController.h"
-#include "core/PlayReadouts.h"
+#include "tests/support/BoardChecks.h"
 
 namespace morvane::testing {
-
-// A clock that returns scripted readings, then keeps returning the last one.
-// `onRead` lets a test see what the readouts looked like at the moment of each reading.
-class FakeClock final : public Clock {
-public:
-    explicit FakeClock(std::vector<float> readings = {0.0F})
-        : pending_(readings.begin(), readings.end()) {}
-
-    float secondsSinceMidnight() override {
-        if (onRead)
-            onRead();
-        ++reads_;
-        if (!pending_.empty()) {
-            last_ = pending_.front();
-            pending_.pop_front();
-        }
-        return last_;
-    }
-
-    // From now on every reading returns `seconds`.
-    void setNow(float seconds) {
-        pending_.clear();
-        last_ = seconds;
-    }
-    std::size_t readCount() const { return reads_; }
-
-    std::function<void()> onRead;
-
-private:
-    std::deque<float> pending_;
-    float last_ = 0.0F;
-    std::size_t reads_ = 0;
-};
-
-// One game as the window owns it: a board, readouts on a fake clock, and the controller.
-struct Game {
-    explicit Game(std::vector<float> readings = {0.0F}) : clock(std::move(readings)) {}
-
-    FakeClock clock;
-    BoardState board;
-    PlayReadouts readouts{clock};
-    GameController controller{board, readouts};
-};
 
 inline Cell cellOf(char home) {
     return Cell::findByHome(home).value();
@@ -76,20 +25,8 @@ inline std::string showCells(const BoardState& board, const std::string& homes) 
 
 // Each glyph exactly once and the blank exactly twice among the 64 places.
 inline ::testing::AssertionResult tilesConserved(const BoardState& board) {
-    std::array<int, Tile::kCount> seen{};
-    for (Cell cell : BoardState::cells())
-        ++seen[static_cast<std::size_t>(board.tileAt(cell).index())];
-    for (Hand hand : {Hand::LetterHand, Hand::NumberHand}) {
-        ++seen[static_cast<std::size_t>(board.tileInHand(hand).index())];
-    }
-    for (int i = 0; i < Tile::kCount; ++i) {
-        const int expected = Tile::fromIndex(i).isBlank() ? 2 : 1;
-        if (seen[static_cast<std::size_t>(i)] != expected) {
-            return ::testing::AssertionFailure()
-                   << "tile #" << i << " is in " << seen[static_cast<std::size_t>(i)]
-                   << " places, expected " << expected;
-        }
-    }
+    if (const auto fault = test::tileConservationFault(board))
+        return ::testing::AssertionFailure() << *fault;
     return ::testing::AssertionSuccess();
 }
 

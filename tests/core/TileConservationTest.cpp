@@ -2,13 +2,14 @@
 
 #include <random>
 
-#include "core/GameController.h"
+#include "core/Game.h"
 #include "tests/core/TestSupport.h"
+#include "tests/support/FakeClock.h"
 
 namespace morvane {
 namespace {
 
-using testing::Game;
+using test::FakeClock;
 
 // Long seeded random games: after every action each glyph is in exactly one place, the blank
 // in two, and the count equals the number of actions taken.
@@ -16,27 +17,28 @@ TEST(TileConservationTest, NoActionLosesOrDuplicatesATile) {
     constexpr int kGames = 20;
     constexpr int kActionsPerGame = 3000;
     for (unsigned seed = 1; seed <= kGames; ++seed) {
-        Game game;
-        game.controller.startUp();
+        FakeClock clock;
+        Game game(clock);
+        game.controller().startUp();
         std::mt19937 random(seed);
         MoveCount actions = 1;
         for (int step = 0; step < kActionsPerGame; ++step) {
             const unsigned choice = random() % 100;
             if (choice < 70) {
-                game.controller.clickCell(BoardState::cells()[random() % Cell::kCount]);
+                game.controller().clickCell(BoardState::cells()[random() % Cell::kCount]);
             } else if (choice < 82) {
-                game.controller.exchangeHands();
+                game.controller().exchangeHands();
             } else if (choice < 90) {
-                game.controller.shuffle();
+                game.controller().shuffle();
             } else if (choice < 97) {
-                game.controller.selectLevel(static_cast<Level>(random() % 3));
+                game.controller().selectLevel(kAllLevels[random() % kAllLevels.size()]);
             } else {
-                game.controller.aboutClosed();
+                game.controller().aboutClosed();
             }
             ++actions;
-            ASSERT_TRUE(testing::tilesConserved(game.board))
+            ASSERT_TRUE(testing::tilesConserved(game.board()))
                 << "seed " << seed << ", step " << step;
-            ASSERT_EQ(game.readouts.moveCount(), actions) << "seed " << seed << ", step " << step;
+            ASSERT_EQ(game.readouts().moveCount(), actions) << "seed " << seed << ", step " << step;
         }
     }
 }

@@ -152,7 +152,7 @@ private slots:
         TestGame game;
         QVERIFY(game.showActive());
         NameChangeRecorder changes;
-        game.clock.now += 2.5F;
+        game.clock.advance(2.5F);
         game.click(game.control("Picture4"));
         QCOMPARE(nameOf(game.control("Picture4")), QStringLiteral("empty"));
         QCOMPARE(nameOf(game.control("Picture64")), QStringLiteral("capital A"));

@@ -20,12 +20,12 @@ private slots:
     void secondsReadoutShowsTheUsersSeparator() {
         QVERIFY2(userDecimalSeparator() == QStringLiteral(","),
                  "run under LC_ALL=de_DE.UTF-8, as ctest does");
-        test::FakeClock clock;
+        test::FakeClock clock(test::kStartTime);
         GameWindow window(clock, test::kMissingHelpFile, userDecimalSeparator());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
 
-        clock.now += 2.5F;
+        clock.advance(2.5F);
         QTest::mouseClick(window.controls().cellHolders[0], Qt::LeftButton);
         QCOMPARE(window.controls().elapsedReadout->text(), QStringLiteral("2,5"));
         QCOMPARE(QAccessible::queryAccessibleInterface(window.controls().elapsedReadout)

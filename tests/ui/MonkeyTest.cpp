@@ -13,7 +13,6 @@
 #include <QRadioButton>
 #include <QtTest>
 #include <algorithm>
-#include <array>
 #include <cstdint>
 #include <deque>
 #include <map>
@@ -25,8 +24,8 @@
 
 #include "assets/TileArtwork.h"
 #include "core/BoardState.h"
-#include "core/GameController.h"
-#include "core/PlayReadouts.h"
+#include "core/Game.h"
+#include "tests/support/BoardChecks.h"
 #include "tests/ui/UiTestSupport.h"
 #include "ui/controls/PictureHolder.h"
 #include "ui/window/TilePixmaps.h"
@@ -133,8 +132,8 @@ private:
         if (modal == nullptr || !modal->isVisible())
             return;
         // The About box counts when it closes, with the seconds of that moment.
-        clock_.now += 0.25F * static_cast<float>(dice_.between(1, 8));
-        shown_.push_back({modal->objectName(), clock_.now});
+        clock_.advance(0.25F * static_cast<float>(dice_.between(1, 8)));
+        shown_.push_back({modal->objectName(), clock_.now()});
         auto* box = qobject_cast<QMessageBox*>(modal);
         QAbstractButton* ok = box != nullptr ? box->buttons().value(0) : nullptr;
         switch (ok != nullptr ? dice_.below(5) : 4) {
@@ -163,32 +162,31 @@ private:
     std::vector<ShownBox> shown_;
 };
 
-// A second controller that receives exactly the operations the events should have raised.
+// A second game that receives exactly the operations the events should have raised.
 struct ShadowGame {
-    FakeClock clock;
-    BoardState board;
-    PlayReadouts readouts{clock, "."};
-    GameController game{board, readouts};
-
     // Starts at the window's own start time, so both read the same seconds throughout.
-    ShadowGame() { game.startUp(); }
+    explicit ShadowGame(float startTime) : clock(startTime) { game.controller().startUp(); }
+
+    FakeClock clock;
+    Game game{clock, "."};
 
     void apply(const Operation& op) {
+        GameController& controller = game.controller();
         switch (op.kind) {
             case Operation::ClickCell:
-                game.clickCell(op.cell);
+                controller.clickCell(op.cell);
                 break;
             case Operation::ExchangeHands:
-                game.exchangeHands();
+                controller.exchangeHands();
                 break;
             case Operation::Shuffle:
-                game.shuffle();
+                controller.shuffle();
                 break;
             case Operation::About:
-                game.aboutClosed();
+                controller.aboutClosed();
                 break;
             case Operation::SelectLevel:
-                game.selectLevel(op.level);
+                controller.selectLevel(op.level);
                 break;
         }
     }
@@ -201,7 +199,11 @@ QString describe(const Tile& tile) {
 class Monkey {
 public:
     Monkey(TestGame& game, std::uint64_t seed)
-        : game_(game), seed_(seed), dice_(seed), dismisser_(dice_, game.clock) {}
+        : game_(game),
+          seed_(seed),
+          dice_(seed),
+          dismisser_(dice_, game.clock),
+          shadow_(game.clock.now()) {}
 
     // Learns which shared pixmap stands for which tile from the solved first frame, and checks
     // that those pixmaps carry the tiles' artwork.
@@ -268,8 +270,8 @@ private:
         }
 
         // The clock moves only between events; both games read the same time.
-        game_.clock.now += static_cast<float>(dice_.below(12)) * 0.25F;
-        shadow_.clock.now = game_.clock.now;
+        game_.clock.advance(static_cast<float>(dice_.below(12)) * 0.25F);
+        shadow_.clock.setNow(game_.clock.now());
 
         expectedModals_.clear();
         std::vector<Operation> ops;
@@ -307,7 +309,7 @@ private:
                 box = std::find_if(box, shownBoxes_.end(),
                                    [](const ShownBox& b) { return b.name == "AboutBox"; });
                 if (box != shownBoxes_.end())
-                    shadow_.clock.now = (box++)->closedAt;
+                    shadow_.clock.setNow((box++)->closedAt);
             }
             shadow_.apply(op);
             ++expectedCount_;
@@ -389,7 +391,7 @@ private:
             expectedModals_ << QStringLiteral("AboutBox");
             return Operation{Operation::About};
         }
-        for (Level level : {Level::NumbersOnly, Level::LettersOnly, Level::LettersAndNumbers}) {
+        for (Level level : kAllLevels) {
             if (button == game_.window.controls().optionFor(level))
                 return Operation{Operation::SelectLevel, Cell::fromIndex(0), level};
         }
@@ -545,7 +547,7 @@ private:
             if (keyTarget() != options[i] || !options[i]->isChecked())
                 continue;
             const std::size_t step = k == Qt::Key_Up || k == Qt::Key_Left ? options.size() - 1 : 1;
-            const auto next = static_cast<Level>((i + step) % options.size());
+            const Level next = kAllLevels[(i + step) % options.size()];
             op = Operation{Operation::SelectLevel, Cell::fromIndex(0), next};
         }
         key(k, name);
@@ -596,7 +598,7 @@ private:
     // --- checking
 
     void check() {
-        const GameController& game = game_.window.game();
+        const Game& game = game_.window.game();
         const BoardState& board = game.board();
         const WindowControls& controls = game_.window.controls();
 
@@ -614,35 +616,27 @@ private:
                       QStringLiteral("count %1, expected %2")
                           .arg(game.readouts().moveCount())
                           .arg(expectedCount_));
-        MONKEY_VERIFY(shadow_.readouts.moveCount() == expectedCount_, "shadow count");
-        MONKEY_VERIFY(game.currentLevel() == shadow_.game.currentLevel(), "level");
-        MONKEY_VERIFY(game.readouts().elapsedText() == shadow_.readouts.elapsedText(),
+        const Game& shadow = shadow_.game;
+        MONKEY_VERIFY(shadow.readouts().moveCount() == expectedCount_, "shadow count");
+        MONKEY_VERIFY(game.controller().currentLevel() == shadow.controller().currentLevel(),
+                      "level");
+        MONKEY_VERIFY(game.readouts().elapsedText() == shadow.readouts().elapsedText(),
                       "elapsed text");
         for (Cell cell : BoardState::cells()) {
             MONKEY_VERIFY(
-                board.tileAt(cell) == shadow_.board.tileAt(cell),
+                board.tileAt(cell) == shadow.board().tileAt(cell),
                 QStringLiteral("cell %1 holds %2, expected %3")
                     .arg(QChar::fromLatin1(cell.homeCharacter()))
-                    .arg(describe(board.tileAt(cell)), describe(shadow_.board.tileAt(cell))));
+                    .arg(describe(board.tileAt(cell)), describe(shadow.board().tileAt(cell))));
         }
         for (Hand hand : {Hand::LetterHand, Hand::NumberHand}) {
-            MONKEY_VERIFY(board.tileInHand(hand) == shadow_.board.tileInHand(hand),
+            MONKEY_VERIFY(board.tileInHand(hand) == shadow.board().tileInHand(hand),
                           "a hand holds the wrong tile");
         }
 
         // No tile is ever lost or doubled: each glyph once, the blank twice.
-        std::array<int, Tile::kCount> seen{};
-        for (Cell cell : BoardState::cells())
-            ++seen[static_cast<std::size_t>(board.tileAt(cell).index())];
-        for (Hand hand : {Hand::LetterHand, Hand::NumberHand})
-            ++seen[static_cast<std::size_t>(board.tileInHand(hand).index())];
-        for (int index = 0; index < Tile::kCount; ++index) {
-            const int expected = Tile::fromIndex(index).isBlank() ? 2 : 1;
-            MONKEY_VERIFY(seen[static_cast<std::size_t>(index)] == expected,
-                          QStringLiteral("tile %1 is in %2 places")
-                              .arg(describe(Tile::fromIndex(index)))
-                              .arg(seen[static_cast<std::size_t>(index)]));
-        }
+        const std::optional<std::string> fault = test::tileConservationFault(board);
+        MONKEY_VERIFY(!fault, QString::fromStdString(*fault));
 
         // Every holder shows its place's tile; each hand's view and store agree.
         for (Cell cell : BoardState::cells()) {
@@ -674,8 +668,9 @@ private:
         MONKEY_VERIFY(controls.elapsedReadout->text() ==
                           QString::fromStdString(game.readouts().elapsedText()),
                       "Label5 does not show the elapsed text");
-        for (Level level : {Level::NumbersOnly, Level::LettersOnly, Level::LettersAndNumbers}) {
-            MONKEY_VERIFY(controls.optionFor(level)->isChecked() == (game.currentLevel() == level),
+        for (Level level : kAllLevels) {
+            MONKEY_VERIFY(controls.optionFor(level)->isChecked() ==
+                              (game.controller().currentLevel() == level),
                           "the checked option is not the current level");
         }
 

@@ -10,24 +10,20 @@
 #include <functional>
 #include <memory>
 
-#include "core/Clock.h"
+#include "tests/support/FakeClock.h"
 #include "ui/look/ApplicationLook.h"
 #include "ui/window/GameWindow.h"
 
 namespace morvane::test {
 
-// A clock the test moves by hand.
-class FakeClock final : public Clock {
-public:
-    float now = 40000.0F;
-    float secondsSinceMidnight() override { return now; }
-};
+// The time of day at which the window tests' games start: 11:06:40.
+inline constexpr float kStartTime = 40000.0F;
 
 inline const QString kMissingHelpFile = QStringLiteral("/nonexistent/morvane-test/Morvane.html");
 
 // A game window as the program makes it, with a clock the test controls.
 struct TestGame {
-    FakeClock clock;
+    FakeClock clock{kStartTime};
     GameWindow window{clock, kMissingHelpFile, QStringLiteral(".")};
 
     template <typename T = QWidget>

@@ -54,7 +54,7 @@ private slots:
     void cellClickExchangesWithItsHand() {
         TestGame game;
         QVERIFY(game.showActive());
-        game.clock.now += 2.5F;
+        game.clock.advance(2.5F);
         game.click(game.control("Picture4"));  // capital A
         const BoardState& board = game.window.game().board();
         QCOMPARE(board.tileAt(cellOf('A')), BlankTile);
@@ -180,7 +180,7 @@ private slots:
     void optionsSelectLevelsByMouseAndArrows() {
         TestGame game;
         QVERIFY(game.showActive());
-        const auto level = [&] { return game.window.game().currentLevel(); };
+        const auto level = [&] { return game.window.game().controller().currentLevel(); };
         game.click(game.control("Option2"));
         QCOMPARE(level(), Level::LettersOnly);
         QVERIFY(game.control<QRadioButton>("Option2")->isChecked());
@@ -251,7 +251,7 @@ private slots:
             classicLook = box->palette().color(QPalette::Window) == QColor(192, 192, 192) &&
                           box->font() == game.window.font();
             QCOMPARE(game.countText(), QStringLiteral("1"));  // not counted while open
-            game.clock.now += 7.5F;  // the seconds are read when the box closes
+            game.clock.advance(7.5F);  // the seconds are read when the box closes
             if (how == "ok")
                 QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
             if (how == "return")

@@ -177,7 +177,7 @@ private slots:
         TestGame game;
         QApplication::setPalette(previous);
         QVERIFY(game.showActive());
-        game.clock.now += 12.5F;
+        game.clock.advance(12.5F);
         game.click(game.control("Picture4"));
         const QImage image = grabWindow(game.window);
         const QColor black(0, 0, 0);

@@ -40,7 +40,7 @@ void EventBindings::connect(const WindowControls& controls, GameController& game
     });
     // clicked() comes from the mouse, Space and the arrow keys, never from setChecked(); a click
     // on the option already selected selects its level again and counts.
-    for (Level level : {Level::NumbersOnly, Level::LettersOnly, Level::LettersAndNumbers}) {
+    for (Level level : kAllLevels) {
         bindOperation(controls.optionFor(level), &QRadioButton::clicked, window, redraw,
                       [&game, level] { game.selectLevel(level); });
     }

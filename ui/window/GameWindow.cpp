@@ -12,15 +12,15 @@
 namespace morvane {
 
 GameWindow::GameWindow(Clock& clock, const QString& helpFile, const QString& decimalSeparator)
-    : readouts_(clock, decimalSeparator.toStdString()), game_(board_, readouts_) {
+    : game_(clock, decimalSeparator.toStdString()) {
     controls_ = WindowBuilder::build(*this, pixmaps_);
     setWindowIcon(ProgramIconLoader::load());
-    EventBindings::connect(controls_, game_, *this, [this] { redraw(); });
+    EventBindings::connect(controls_, game_.controller(), *this, [this] { redraw(); });
     help_ = new HelpLauncher(*this, helpFile);
 
     // Start-up runs before the window is first shown, so the first frame already shows the
     // selected level and the count of 1.
-    game_.startUp();
+    game_.controller().startUp();
     redraw();
 }
 
@@ -49,7 +49,7 @@ void GameWindow::stayUnmaximised() {
 }
 
 void GameWindow::redraw() {
-    WindowRedraw::show(game_, pixmaps_, controls_);
+    WindowRedraw::show(game_.controller(), pixmaps_, controls_);
 }
 
 }  // namespace morvane

@@ -3,10 +3,8 @@
 #include <QString>
 #include <QWidget>
 
-#include "core/BoardState.h"
 #include "core/Clock.h"
-#include "core/GameController.h"
-#include "core/PlayReadouts.h"
+#include "core/Game.h"
 #include "ui/window/TilePixmaps.h"
 #include "ui/window/WindowControls.h"
 
@@ -14,15 +12,15 @@ namespace morvane {
 
 class HelpLauncher;
 
-// The game's one window. It owns the board, the readouts and the controller for its whole
-// life; it is built from the layout and has run start-up by the time it is first shown.
+// The game's one window. It owns the game for its whole life; it is built from the layout and
+// has run start-up by the time it is first shown.
 class GameWindow : public QWidget {
     Q_OBJECT
 
 public:
     GameWindow(Clock& clock, const QString& helpFile, const QString& decimalSeparator);
 
-    const GameController& game() const { return game_; }
+    const Game& game() const { return game_; }
     const WindowControls& controls() const { return controls_; }
     const HelpLauncher& help() const { return *help_; }
 
@@ -33,9 +31,7 @@ private:
     void redraw();
     void stayUnmaximised();
 
-    BoardState board_;
-    PlayReadouts readouts_;
-    GameController game_;
+    Game game_;
     TilePixmaps pixmaps_;
     WindowControls controls_;
     HelpLauncher* help_ = nullptr;
