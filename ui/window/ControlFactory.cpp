@@ -31,19 +31,7 @@ QLabel* createLabel(const ControlSpec& controlSpec, QWidget& container) {
     return label;
 }
 
-}  // namespace
-
-QRect ControlFactory::toPixels(const TwipRect& rect) {
-    return {toPixels(rect.left), toPixels(rect.top), toPixels(rect.width), toPixels(rect.height)};
-}
-
-QRect ControlFactory::toPixels(const TwipLine& line) {
-    return QRect(QPoint(toPixels(line.x1), toPixels(line.y1)),
-                 QPoint(toPixels(line.x2), toPixels(line.y2)))
-        .normalized();
-}
-
-QWidget* ControlFactory::createWidget(const ControlSpec& controlSpec, QWidget& container) {
+QWidget* createWidget(const ControlSpec& controlSpec, QWidget& container) {
     switch (controlSpec.kind) {
         case ControlKind::PictureHolder:
             return new PictureHolder(&container);
@@ -67,7 +55,7 @@ QWidget* ControlFactory::createWidget(const ControlSpec& controlSpec, QWidget& c
     return nullptr;
 }
 
-void ControlFactory::applyColours(QWidget& widget, const ControlSpec& controlSpec) {
+void applyColours(QWidget& widget, const ControlSpec& controlSpec) {
     QPalette palette = ClassicPalette::base();
     const auto set = [&palette](QPalette::ColorRole role, const ColourSpec& colour) {
         palette.setColor(QPalette::All, role, ClassicPalette::colour(colour));
@@ -93,6 +81,18 @@ void ControlFactory::applyColours(QWidget& widget, const ControlSpec& controlSpe
     widget.setPalette(palette);
     // Labels are opaque; so is every other control over the desktop-coloured window.
     widget.setAutoFillBackground(controlSpec.kind != ControlKind::PictureHolder);
+}
+
+}  // namespace
+
+QRect ControlFactory::toPixels(const TwipRect& rect) {
+    return {toPixels(rect.left), toPixels(rect.top), toPixels(rect.width), toPixels(rect.height)};
+}
+
+QRect ControlFactory::toPixels(const TwipLine& line) {
+    return QRect(QPoint(toPixels(line.x1), toPixels(line.y1)),
+                 QPoint(toPixels(line.x2), toPixels(line.y2)))
+        .normalized();
 }
 
 QWidget* ControlFactory::create(const ControlSpec& controlSpec, QWidget& container) {

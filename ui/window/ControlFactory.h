@@ -9,20 +9,20 @@ namespace morvane {
 
 // Makes one control from its ControlSpec: the widget of its kind with its name, place, caption,
 // colours, font and visibility. Pictures, selection and focus order are the builder's.
-class ControlFactory {
-public:
-    static QWidget* create(const ControlSpec& controlSpec, QWidget& container);
+namespace ControlFactory {
 
-    static int toPixels(int twips) { return twips / kTwipsPerPixel; }
-    static QRect toPixels(const TwipRect& rect);
-    // A line's pixels, both end points included.
-    static QRect toPixels(const TwipLine& line);
+QWidget* create(const ControlSpec& controlSpec, QWidget& container);
 
-private:
-    static constexpr int kTwipsPerPixel = 15;
+// Qt's device-independent pixel is 1/96 inch.
+inline constexpr int kTwipsPerPixel = 15;
 
-    static QWidget* createWidget(const ControlSpec& controlSpec, QWidget& container);
-    static void applyColours(QWidget& widget, const ControlSpec& controlSpec);
-};
+constexpr int toPixels(int twips) {
+    return twips / kTwipsPerPixel;
+}
+QRect toPixels(const TwipRect& rect);
+// A line's pixels, both end points included.
+QRect toPixels(const TwipLine& line);
+
+}  // namespace ControlFactory
 
 }  // namespace morvane

@@ -28,19 +28,7 @@ T* child(QWidget& window, std::string_view name) {
     return window.findChild<T*>(toQString(name));
 }
 
-}  // namespace
-
-WindowControls WindowBuilder::build(QWidget& window, const TilePixmaps& pixmaps) {
-    setUpWindow(window);
-    createControls(window);
-    showFirstPictures(window, pixmaps);
-    chainFocusOrder(window);
-    WindowControls controls = findControls(window);
-    describeControls(controls);
-    return controls;
-}
-
-void WindowBuilder::setUpWindow(QWidget& window) {
+void setUpWindow(QWidget& window) {
     const WindowSpec& windowSpec = WindowLayout::window();
     window.setWindowTitle(toQString(windowSpec.title));
     window.setFixedSize(ControlFactory::toPixels(windowSpec.clientWidth),
@@ -56,7 +44,7 @@ void WindowBuilder::setUpWindow(QWidget& window) {
     // Placement is left to the window system: the window is never moved from code.
 }
 
-void WindowBuilder::createControls(QWidget& window) {
+void createControls(QWidget& window) {
     const auto controls = WindowLayout::controls();
     const auto frameSpec = std::find_if(
         controls.begin(), controls.end(),
@@ -79,7 +67,7 @@ void WindowBuilder::createControls(QWidget& window) {
         line->lower();
 }
 
-void WindowBuilder::showFirstPictures(QWidget& window, const TilePixmaps& pixmaps) {
+void showFirstPictures(QWidget& window, const TilePixmaps& pixmaps) {
     for (const ControlSpec& controlSpec : WindowLayout::controls()) {
         if (!controlSpec.initialTile)
             continue;
@@ -88,7 +76,7 @@ void WindowBuilder::showFirstPictures(QWidget& window, const TilePixmaps& pixmap
     }
 }
 
-void WindowBuilder::chainFocusOrder(QWidget& window) {
+void chainFocusOrder(QWidget& window) {
     std::vector<std::pair<int, QWidget*>> ordered;
     for (const ControlSpec& controlSpec : WindowLayout::controls()) {
         if (!controlSpec.tabIndex)
@@ -109,7 +97,7 @@ void WindowBuilder::chainFocusOrder(QWidget& window) {
         ordered.front().second->setFocus(Qt::OtherFocusReason);
 }
 
-WindowControls WindowBuilder::findControls(QWidget& window) {
+WindowControls findControls(QWidget& window) {
     WindowControls controls;
     for (Cell cell : BoardState::cells()) {
         controls.cellHolders[static_cast<std::size_t>(cell.index())] =
@@ -130,7 +118,7 @@ WindowControls WindowBuilder::findControls(QWidget& window) {
     return controls;
 }
 
-void WindowBuilder::describeControls(const WindowControls& controls) {
+void describeControls(const WindowControls& controls) {
     // Where each holder sits never changes; what it shows is named by every redraw.
     for (Cell cell : BoardState::cells()) {
         controls.holderFor(cell)->setAccessibleDescription(AccessibleText::cellDescription(cell));
@@ -141,6 +129,18 @@ void WindowBuilder::describeControls(const WindowControls& controls) {
         AccessibleText::handDescription(Hand::NumberHand));
     // The other buttons and the options are read by their captions.
     controls.exchangeHandsButton->setAccessibleName(AccessibleText::exchangeHandsName());
+}
+
+}  // namespace
+
+WindowControls WindowBuilder::build(QWidget& window, const TilePixmaps& pixmaps) {
+    setUpWindow(window);
+    createControls(window);
+    showFirstPictures(window, pixmaps);
+    chainFocusOrder(window);
+    WindowControls controls = findControls(window);
+    describeControls(controls);
+    return controls;
 }
 
 }  // namespace morvane

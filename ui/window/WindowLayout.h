@@ -91,16 +91,17 @@ struct WindowSpec {
 // The window and its 85 controls (68 picture holders, 6 labels, 3 options, 3 push buttons,
 // the frame, the text box and 3 lines). The never-started timer of the original form has no
 // behaviour and is left out.
-class WindowLayout {
-public:
-    static constexpr int kControlCount = 85;
+namespace WindowLayout {
 
-    static const WindowSpec& window();
-    static std::span<const ControlSpec, kControlCount> controls();
-    // The holder rectangle of a board cell, from its area, row and column.
-    static TwipRect cellRect(Cell cell);
+inline constexpr int kControlCount = 85;
 
-    static const ControlSpec* find(std::string_view name);
-};
+const WindowSpec& window();
+std::span<const ControlSpec, kControlCount> controls();
+// The holder rectangle of a board cell, from its area, row and column.
+TwipRect cellRect(Cell cell);
+
+const ControlSpec* find(std::string_view name);
+
+}  // namespace WindowLayout
 
 }  // namespace morvane
