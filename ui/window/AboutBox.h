@@ -7,9 +7,6 @@ namespace morvane {
 // The modal authorship notice behind the "About" button.
 namespace AboutBox {
 
-const QString& title();
-const QString& notice();
-
 // Shows the box and returns once the player has dismissed it, whichever way.
 void exec(QWidget* parent);
 

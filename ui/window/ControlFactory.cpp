@@ -19,6 +19,19 @@ QString toQString(std::string_view text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+using ControlFactory::toPixels;
+
+QRect pixelRect(const TwipRect& rect) {
+    return {toPixels(rect.left), toPixels(rect.top), toPixels(rect.width), toPixels(rect.height)};
+}
+
+// Both end points included.
+QRect pixelRect(const TwipLine& line) {
+    return QRect(QPoint(toPixels(line.x1), toPixels(line.y1)),
+                 QPoint(toPixels(line.x2), toPixels(line.y2)))
+        .normalized();
+}
+
 QLabel* createLabel(const ControlSpec& controlSpec, QWidget& container) {
     auto* label = new QLabel(toQString(controlSpec.caption), &container);
     label->setTextFormat(Qt::PlainText);
@@ -85,21 +98,11 @@ void applyColours(QWidget& widget, const ControlSpec& controlSpec) {
 
 }  // namespace
 
-QRect ControlFactory::toPixels(const TwipRect& rect) {
-    return {toPixels(rect.left), toPixels(rect.top), toPixels(rect.width), toPixels(rect.height)};
-}
-
-QRect ControlFactory::toPixels(const TwipLine& line) {
-    return QRect(QPoint(toPixels(line.x1), toPixels(line.y1)),
-                 QPoint(toPixels(line.x2), toPixels(line.y2)))
-        .normalized();
-}
-
 QWidget* ControlFactory::create(const ControlSpec& controlSpec, QWidget& container) {
     QWidget* widget = createWidget(controlSpec, container);
     widget->setObjectName(toQString(controlSpec.name));
-    widget->setGeometry(controlSpec.kind == ControlKind::Line ? toPixels(controlSpec.line)
-                                                              : toPixels(controlSpec.rect));
+    widget->setGeometry(controlSpec.kind == ControlKind::Line ? pixelRect(controlSpec.line)
+                                                              : pixelRect(controlSpec.rect));
     applyColours(*widget, controlSpec);
     if (controlSpec.font)
         widget->setFont(ClassicFonts::font(*controlSpec.font));

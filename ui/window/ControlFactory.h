@@ -19,9 +19,6 @@ inline constexpr int kTwipsPerPixel = 15;
 constexpr int toPixels(int twips) {
     return twips / kTwipsPerPixel;
 }
-QRect toPixels(const TwipRect& rect);
-// A line's pixels, both end points included.
-QRect toPixels(const TwipLine& line);
 
 }  // namespace ControlFactory
 

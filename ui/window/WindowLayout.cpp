@@ -14,6 +14,9 @@ constexpr FontSpec kWindowFont{"MS Sans Serif", 8.25, 400};
 constexpr FontSpec kBoldFont{"MS Sans Serif", 8.25, 700};
 constexpr FontSpec kReadoutFont{"Arial", 21.75, 400};
 
+// The cyan of both readouts' figures.
+constexpr FixedColour kReadoutInk{0, 255, 255};
+
 constexpr int kHolderSize = 495;
 
 // Top of each letter row; capital rows sit 480 twips above their small letters.
@@ -187,13 +190,6 @@ TwipRect WindowLayout::cellRect(Cell cell) {
     }
     return {240 + 600 * column, kLetterRowTops[static_cast<std::size_t>(row)], kHolderSize,
             kHolderSize};
-}
-
-const ControlSpec* WindowLayout::find(std::string_view name) {
-    const auto all = controls();
-    const auto it = std::find_if(all.begin(), all.end(),
-                                 [name](const ControlSpec& c) { return c.name == name; });
-    return it == all.end() ? nullptr : &*it;
 }
 
 }  // namespace morvane

@@ -33,9 +33,6 @@ struct FixedColour {
 // A colour is either looked up by role when drawing or fixed.
 using ColourSpec = std::variant<SystemColour, FixedColour>;
 
-// The cyan of both readouts' figures.
-inline constexpr FixedColour kReadoutInk{0, 255, 255};
-
 struct FontSpec {
     std::string_view face;
     double points;
@@ -99,8 +96,6 @@ const WindowSpec& window();
 std::span<const ControlSpec, kControlCount> controls();
 // The holder rectangle of a board cell, from its area, row and column.
 TwipRect cellRect(Cell cell);
-
-const ControlSpec* find(std::string_view name);
 
 }  // namespace WindowLayout
 
