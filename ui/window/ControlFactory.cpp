@@ -38,9 +38,9 @@ QLabel* createLabel(const ControlSpec& controlSpec, QWidget& container) {
     label->setWordWrap(false);
     label->setMargin(0);
     label->setIndent(0);
-    // The seconds figure stands at the right, next to its "Seconds" caption.
-    const Qt::Alignment horizontal = controlSpec.name == "Label5" ? Qt::AlignRight : Qt::AlignLeft;
-    label->setAlignment(horizontal | Qt::AlignTop);
+    const Qt::Alignment across =
+        controlSpec.alignment == TextAlignment::Right ? Qt::AlignRight : Qt::AlignLeft;
+    label->setAlignment(across | Qt::AlignTop);
     return label;
 }
 

@@ -24,47 +24,51 @@ constexpr std::array<int, 10> kLetterRowTops{600,  1080, 2040, 2520, 3480,
                                              3960, 4800, 5280, 6120, 6600};
 
 constexpr ControlSpec label(std::string_view name, TwipRect rect, std::string_view caption,
-                            SystemColour background, ColourSpec text, FontSpec font, int tabIndex) {
-    return {name, ControlKind::Label, Container::Window, rect, {}, caption, background, text, font,
-            true, tabIndex,           std::nullopt};
+                            SystemColour background, ColourSpec text, FontSpec font, int tabIndex,
+                            TextAlignment alignment = TextAlignment::Left) {
+    return {.name = name,
+            .kind = ControlKind::Label,
+            .container = Container::Window,
+            .rect = rect,
+            .caption = caption,
+            .alignment = alignment,
+            .background = background,
+            .foreground = text,
+            .font = font,
+            .tabIndex = tabIndex};
 }
 
 constexpr ControlSpec slotHolder(std::string_view name, Container container, TwipRect rect,
                                  bool visible, int tabIndex) {
-    return {name,
-            ControlKind::PictureHolder,
-            container,
-            rect,
-            {},
-            {},
-            SystemColour::ButtonFace,
-            std::nullopt,
-            std::nullopt,
-            visible,
-            tabIndex,
-            BlankTile};
+    return {.name = name,
+            .kind = ControlKind::PictureHolder,
+            .container = container,
+            .rect = rect,
+            .background = SystemColour::ButtonFace,
+            .visible = visible,
+            .tabIndex = tabIndex,
+            .initialTile = BlankTile};
 }
 
 constexpr ControlSpec button(ControlKind kind, std::string_view name, Container container,
                              TwipRect rect, std::string_view caption, int tabIndex) {
-    return {name,
-            kind,
-            container,
-            rect,
-            {},
-            caption,
-            SystemColour::ButtonFace,
-            SystemColour::ButtonText,
-            kWindowFont,
-            true,
-            tabIndex,
-            std::nullopt};
+    return {.name = name,
+            .kind = kind,
+            .container = container,
+            .rect = rect,
+            .caption = caption,
+            .background = SystemColour::ButtonFace,
+            .foreground = SystemColour::ButtonText,
+            .font = kWindowFont,
+            .tabIndex = tabIndex};
 }
 
 constexpr ControlSpec line(std::string_view name, TwipLine ends) {
-    return {name,         ControlKind::Line, Container::Window,           {},           ends,
-            {},           std::nullopt,      SystemColour::HighlightText, std::nullopt, true,
-            std::nullopt, std::nullopt};
+    return {.name = name,
+            .kind = ControlKind::Line,
+            .container = Container::Window,
+            .line = ends,
+            .foreground = SystemColour::HighlightText};
 }
 
 constexpr std::size_t kOtherCount = 23;
@@ -78,26 +82,23 @@ constexpr std::array<ControlSpec, kOtherCount> kOtherControls{{
           SystemColour::ButtonText, kWindowFont, 66),
     label("Label3", {9480, 240, 495, 255}, "Count", SystemColour::Desktop,
           SystemColour::ActiveTitleBar, kBoldFont, 68),
-    {"Text1",
-     ControlKind::TextBox,
-     Container::Window,
-     {10080, 240, 735, 285},
-     {},
-     "",
-     SystemColour::WindowText,
-     kReadoutInk,
-     kWindowFont,
-     true,
-     67,
-     std::nullopt},
+    {.name = "Text1",
+     .kind = ControlKind::TextBox,
+     .container = Container::Window,
+     .rect = {10080, 240, 735, 285},
+     .background = SystemColour::WindowText,
+     .foreground = kReadoutInk,
+     .font = kWindowFont,
+     .tabIndex = 67},
     slotHolder("Picture27", Container::Window, {6000, 2040, 495, 495}, true, 64),
     slotHolder("Picture28", Container::Window, {6480, 2040, 495, 495}, false, 65),
     button(ControlKind::PushButton, "Command5", Container::Window, {5280, 2760, 495, 495}, "< | >",
            54),
     slotHolder("Picture63", Container::Window, {3960, 3480, 495, 495}, false, 52),
     slotHolder("Picture64", Container::Window, {4440, 3480, 495, 495}, true, 53),
+    // The seconds figure stands at the right, next to its "Seconds" caption.
     label("Label5", {5760, 3960, 4215, 495}, "", SystemColour::WindowText, kReadoutInk,
-          kReadoutFont, 80),
+          kReadoutFont, 80, TextAlignment::Right),
     label("Label6", {10080, 4080, 855, 255}, "Seconds", SystemColour::Desktop,
           SystemColour::ActiveTitleBar, kBoldFont, 81),
     button(ControlKind::Frame, "Frame1", Container::Window, {5760, 4560, 4215, 1935},
@@ -145,18 +146,13 @@ int holderNumber(std::string_view holder) {
 
 ControlSpec cellSpec(Cell cell) {
     const std::string_view holder = BoardState::holderOf(cell);
-    return {holder,
-            ControlKind::PictureHolder,
-            Container::Window,
-            WindowLayout::cellRect(cell),
-            {},
-            {},
-            SystemColour::Desktop,
-            std::nullopt,
-            std::nullopt,
-            true,
-            cellTabIndex(holderNumber(holder)),
-            GlyphTile(cell.homeCharacter())};
+    return {.name = holder,
+            .kind = ControlKind::PictureHolder,
+            .container = Container::Window,
+            .rect = WindowLayout::cellRect(cell),
+            .background = SystemColour::Desktop,
+            .tabIndex = cellTabIndex(holderNumber(holder)),
+            .initialTile = GlyphTile(cell.homeCharacter())};
 }
 
 std::array<ControlSpec, WindowLayout::kControlCount> makeControls() {

@@ -58,20 +58,24 @@ struct TwipLine {
 
 enum class Container { Window, Frame1 };
 
+// Where a label's text stands across its rectangle; every text starts at the top.
+enum class TextAlignment { Left, Right };
+
 // One control of the window, exactly as the window is built from it.
 struct ControlSpec {
     std::string_view name;
     ControlKind kind;
     Container container;
-    TwipRect rect;                         // within the container; unused for lines
-    TwipLine line;                         // lines only
-    std::string_view caption;              // text at creation
-    std::optional<ColourSpec> background;  // none for lines
-    std::optional<ColourSpec> foreground;  // text colour, or a line's colour
-    std::optional<FontSpec> font;          // for controls that show text
-    bool visible;
-    std::optional<int> tabIndex;      // none for lines
-    std::optional<Tile> initialTile;  // picture holders only
+    TwipRect rect{};                                // within the container; unused for lines
+    TwipLine line{};                                // lines only
+    std::string_view caption{};                     // text at creation
+    TextAlignment alignment = TextAlignment::Left;  // labels only
+    std::optional<ColourSpec> background{};         // none for lines
+    std::optional<ColourSpec> foreground{};         // text colour, or a line's colour
+    std::optional<FontSpec> font{};                 // for controls that show text
+    bool visible = true;
+    std::optional<int> tabIndex{};      // none for lines
+    std::optional<Tile> initialTile{};  // picture holders only
 };
 
 enum class WindowPlacement { SystemDefault };
