@@ -120,38 +120,54 @@ constexpr std::array<ControlSpec, kOtherCount> kOtherControls{{
     line("Line3", {5520, 2280, 6000, 2280}),
 }};
 
-// Tab indices of the cell holders, by holder number: the focus order follows the numbers.
-constexpr int cellTabIndex(int holderNumber) {
-    if (holderNumber <= 18)
-        return holderNumber - 1;  // 0-17
-    if (holderNumber == 19)
-        return 79;
-    if (holderNumber <= 26)
-        return holderNumber - 20 + 18;  // 18-24
-    if (holderNumber <= 44)
-        return holderNumber - 29 + 26;  // 26-41
-    if (holderNumber <= 56)
-        return holderNumber - 47 + 42;  // 42-51
-    if (holderNumber <= 81)
-        return holderNumber - 73 + 55;  // 55-63
-    return 77;                          // Picture82
-}
+// The cell holders' tab indices, in cell-table order. The focus order follows the holders'
+// numbers (Picture1 to Picture18 first), not the board.
+constexpr std::array<int, Cell::kCount> kCellTabIndices{{
+    3,  2,  5,  0,  26, 28, 30,              // A-G
+    4,  31, 6,  32, 27, 29, 1,               // a-g
+    10, 11, 12, 13, 14, 33, 41, 34,          // H-O
+    17, 79, 9,  8,  7,  15, 16, 18,          // h-o
+    35, 21, 24, 23,                          // P-S
+    22, 37, 19, 20,                          // p-s
+    38, 36, 39, 40,                          // T-W
+    42, 43, 44, 45,                          // t-w
+    46, 50, 48,                              // X-Z
+    49, 47, 51,                              // x-z
+    77, 60, 55, 56, 57, 58, 59, 61, 62, 63,  // 0-9
+}};
 
-int holderNumber(std::string_view holder) {
-    int number = 0;
-    for (char c : holder.substr(std::string_view("Picture").size()))
-        number = number * 10 + (c - '0');
-    return number;
+constexpr int kTabStopCount = 82;
+
+// Every control but the lines has a tab index, and together they run 0 to 81, each once.
+consteval bool tabOrderIsComplete() {
+    std::array<int, kTabStopCount> uses{};
+    bool inRange = true;
+    const auto use = [&](int tabIndex) {
+        if (tabIndex < 0 || tabIndex >= kTabStopCount)
+            inRange = false;
+        else
+            ++uses[static_cast<std::size_t>(tabIndex)];
+    };
+    for (const ControlSpec& controlSpec : kOtherControls) {
+        if (controlSpec.tabIndex.has_value() == (controlSpec.kind == ControlKind::Line))
+            return false;
+        if (controlSpec.tabIndex)
+            use(*controlSpec.tabIndex);
+    }
+    for (int tabIndex : kCellTabIndices)
+        use(tabIndex);
+    return inRange && std::ranges::all_of(uses, [](int count) { return count == 1; });
 }
+static_assert(tabOrderIsComplete());
+static_assert(kOtherCount + Cell::kCount == WindowLayout::kControlCount);
 
 ControlSpec cellSpec(Cell cell) {
-    const std::string_view holder = BoardState::holderOf(cell);
-    return {.name = holder,
+    return {.name = BoardState::holderOf(cell),
             .kind = ControlKind::PictureHolder,
             .container = Container::Window,
             .rect = WindowLayout::cellRect(cell),
             .background = SystemColour::Desktop,
-            .tabIndex = cellTabIndex(holderNumber(holder)),
+            .tabIndex = kCellTabIndices[static_cast<std::size_t>(cell.index())],
             .initialTile = GlyphTile(cell.homeCharacter())};
 }
 
