@@ -44,7 +44,7 @@ QLabel* createLabel(const ControlSpec& controlSpec, QWidget& container) {
     return label;
 }
 
-QWidget* createWidget(const ControlSpec& controlSpec, QWidget& container) {
+BuiltControl createWidget(const ControlSpec& controlSpec, QWidget& container) {
     switch (controlSpec.kind) {
         case ControlKind::PictureHolder:
             return new PictureHolder(&container);
@@ -65,7 +65,7 @@ QWidget* createWidget(const ControlSpec& controlSpec, QWidget& container) {
             // Every line of the window is horizontal or vertical: a one-pixel strip.
             return new QWidget(&container);
     }
-    return nullptr;
+    return static_cast<QWidget*>(nullptr);
 }
 
 void applyColours(QWidget& widget, const ControlSpec& controlSpec) {
@@ -98,8 +98,13 @@ void applyColours(QWidget& widget, const ControlSpec& controlSpec) {
 
 }  // namespace
 
-QWidget* ControlFactory::create(const ControlSpec& controlSpec, QWidget& container) {
-    QWidget* widget = createWidget(controlSpec, container);
+QWidget* ControlFactory::asWidget(const BuiltControl& control) {
+    return std::visit([](auto* typed) -> QWidget* { return typed; }, control);
+}
+
+BuiltControl ControlFactory::create(const ControlSpec& controlSpec, QWidget& container) {
+    const BuiltControl control = createWidget(controlSpec, container);
+    QWidget* widget = asWidget(control);
     widget->setObjectName(toQString(controlSpec.name));
     widget->setGeometry(controlSpec.kind == ControlKind::Line ? pixelRect(controlSpec.line)
                                                               : pixelRect(controlSpec.rect));
@@ -108,7 +113,7 @@ QWidget* ControlFactory::create(const ControlSpec& controlSpec, QWidget& contain
         widget->setFont(ClassicFonts::font(*controlSpec.font));
     if (!controlSpec.visible)
         widget->hide();
-    return widget;
+    return control;
 }
 
 }  // namespace morvane

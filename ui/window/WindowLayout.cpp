@@ -25,6 +25,7 @@ constexpr std::array<int, 10> kLetterRowTops{600,  1080, 2040, 2520, 3480,
 
 constexpr ControlSpec label(std::string_view name, TwipRect rect, std::string_view caption,
                             SystemColour background, ColourSpec text, FontSpec font, int tabIndex,
+                            ControlRole role = ControlRole::None,
                             TextAlignment alignment = TextAlignment::Left) {
     return {.name = name,
             .kind = ControlKind::Label,
@@ -35,11 +36,12 @@ constexpr ControlSpec label(std::string_view name, TwipRect rect, std::string_vi
             .background = background,
             .foreground = text,
             .font = font,
-            .tabIndex = tabIndex};
+            .tabIndex = tabIndex,
+            .role = role};
 }
 
 constexpr ControlSpec slotHolder(std::string_view name, Container container, TwipRect rect,
-                                 bool visible, int tabIndex) {
+                                 bool visible, int tabIndex, ControlRole role) {
     return {.name = name,
             .kind = ControlKind::PictureHolder,
             .container = container,
@@ -47,11 +49,13 @@ constexpr ControlSpec slotHolder(std::string_view name, Container container, Twi
             .background = SystemColour::ButtonFace,
             .visible = visible,
             .tabIndex = tabIndex,
-            .initialTile = BlankTile};
+            .initialTile = BlankTile,
+            .role = role};
 }
 
 constexpr ControlSpec button(ControlKind kind, std::string_view name, Container container,
-                             TwipRect rect, std::string_view caption, int tabIndex) {
+                             TwipRect rect, std::string_view caption, int tabIndex,
+                             ControlRole role) {
     return {.name = name,
             .kind = kind,
             .container = container,
@@ -60,7 +64,8 @@ constexpr ControlSpec button(ControlKind kind, std::string_view name, Container 
             .background = SystemColour::ButtonFace,
             .foreground = SystemColour::ButtonText,
             .font = kWindowFont,
-            .tabIndex = tabIndex};
+            .tabIndex = tabIndex,
+            .role = role};
 }
 
 constexpr ControlSpec line(std::string_view name, TwipLine ends) {
@@ -81,7 +86,7 @@ constexpr std::array<ControlSpec, kOtherCount> kOtherControls{{
     label("Label2", {6000, 840, 735, 255}, "Numbers", SystemColour::ButtonFace,
           SystemColour::ButtonText, kWindowFont, 66),
     label("Label3", {9480, 240, 495, 255}, "Count", SystemColour::Desktop,
-          SystemColour::ActiveTitleBar, kBoldFont, 68),
+          SystemColour::ActiveTitleBar, kBoldFont, 68, ControlRole::CountCaption),
     {.name = "Text1",
      .kind = ControlKind::TextBox,
      .container = Container::Window,
@@ -89,32 +94,38 @@ constexpr std::array<ControlSpec, kOtherCount> kOtherControls{{
      .background = SystemColour::WindowText,
      .foreground = kReadoutInk,
      .font = kWindowFont,
-     .tabIndex = 67},
-    slotHolder("Picture27", Container::Window, {6000, 2040, 495, 495}, true, 64),
-    slotHolder("Picture28", Container::Window, {6480, 2040, 495, 495}, false, 65),
+     .tabIndex = 67,
+     .role = ControlRole::CountReadout},
+    slotHolder("Picture27", Container::Window, {6000, 2040, 495, 495}, true, 64,
+               ControlRole::NumberHandView),
+    slotHolder("Picture28", Container::Window, {6480, 2040, 495, 495}, false, 65,
+               ControlRole::NumberHandStore),
     button(ControlKind::PushButton, "Command5", Container::Window, {5280, 2760, 495, 495}, "< | >",
-           54),
-    slotHolder("Picture63", Container::Window, {3960, 3480, 495, 495}, false, 52),
-    slotHolder("Picture64", Container::Window, {4440, 3480, 495, 495}, true, 53),
+           54, ControlRole::ExchangeHandsButton),
+    slotHolder("Picture63", Container::Window, {3960, 3480, 495, 495}, false, 52,
+               ControlRole::LetterHandStore),
+    slotHolder("Picture64", Container::Window, {4440, 3480, 495, 495}, true, 53,
+               ControlRole::LetterHandView),
     // The seconds figure stands at the right, next to its "Seconds" caption.
     label("Label5", {5760, 3960, 4215, 495}, "", SystemColour::WindowText, kReadoutInk,
-          kReadoutFont, 80, TextAlignment::Right),
+          kReadoutFont, 80, ControlRole::ElapsedReadout, TextAlignment::Right),
     label("Label6", {10080, 4080, 855, 255}, "Seconds", SystemColour::Desktop,
-          SystemColour::ActiveTitleBar, kBoldFont, 81),
+          SystemColour::ActiveTitleBar, kBoldFont, 81, ControlRole::ElapsedCaption),
     button(ControlKind::Frame, "Frame1", Container::Window, {5760, 4560, 4215, 1935},
-           "    Difficulty Levels    ", 69),
+           "    Difficulty Levels    ", 69, ControlRole::LevelFrame),
     button(ControlKind::OptionButton, "Option1", Container::Frame1, {240, 360, 2295, 375},
-           "English Numbers only", 70),
+           "English Numbers only", 70, ControlRole::NumbersOnlyOption),
     button(ControlKind::OptionButton, "Option2", Container::Frame1, {240, 840, 1815, 375},
-           "English Letters only", 71),
+           "English Letters only", 71, ControlRole::LettersOnlyOption),
     button(ControlKind::OptionButton, "Option3", Container::Frame1, {240, 1320, 2295, 375},
-           "Both Letters and Numbers", 72),
+           "Both Letters and Numbers", 72, ControlRole::LettersAndNumbersOption),
     button(ControlKind::PushButton, "Command1", Container::Frame1, {2640, 360, 1215, 855},
-           "Shuffle", 73),
+           "Shuffle", 73, ControlRole::ShuffleButton),
     button(ControlKind::PushButton, "Command2", Container::Frame1, {2640, 1320, 1215, 375}, "About",
-           78),
-    slotHolder("Picture45", Container::Frame1, {2640, 120, 495, 495}, false, 74),
-    slotHolder("Picture46", Container::Frame1, {3360, 120, 495, 495}, false, 75),
+           78, ControlRole::AboutButton),
+    // The two shuffle temporaries, which the window never shows.
+    slotHolder("Picture45", Container::Frame1, {2640, 120, 495, 495}, false, 74, ControlRole::None),
+    slotHolder("Picture46", Container::Frame1, {3360, 120, 495, 495}, false, 75, ControlRole::None),
     line("Line1", {4920, 3720, 5520, 3720}),
     line("Line2", {5520, 2280, 5520, 3720}),
     line("Line3", {5520, 2280, 6000, 2280}),
@@ -168,7 +179,9 @@ ControlSpec cellSpec(Cell cell) {
             .rect = WindowLayout::cellRect(cell),
             .background = SystemColour::Desktop,
             .tabIndex = kCellTabIndices[static_cast<std::size_t>(cell.index())],
-            .initialTile = GlyphTile(cell.homeCharacter())};
+            .initialTile = GlyphTile(cell.homeCharacter()),
+            .role = ControlRole::CellHolder,
+            .cell = cell};
 }
 
 std::array<ControlSpec, WindowLayout::kControlCount> makeControls() {

@@ -61,6 +61,28 @@ enum class Container { Window, Frame1 };
 // Where a label's text stands across its rectangle; every text starts at the top.
 enum class TextAlignment { Left, Right };
 
+// What a control is to the game. The builder hands every control that has a role to the game's
+// side typed, as WindowControls; the others only ever show what they were built with.
+enum class ControlRole {
+    None,
+    CellHolder,  // shows the spec's cell
+    LetterHandView,
+    LetterHandStore,
+    NumberHandView,
+    NumberHandStore,
+    CountCaption,
+    CountReadout,
+    ElapsedReadout,
+    ElapsedCaption,
+    LevelFrame,
+    NumbersOnlyOption,
+    LettersOnlyOption,
+    LettersAndNumbersOption,
+    ExchangeHandsButton,
+    ShuffleButton,
+    AboutButton,
+};
+
 // One control of the window, exactly as the window is built from it.
 struct ControlSpec {
     std::string_view name;
@@ -76,6 +98,8 @@ struct ControlSpec {
     bool visible = true;
     std::optional<int> tabIndex{};      // none for lines
     std::optional<Tile> initialTile{};  // picture holders only
+    ControlRole role = ControlRole::None;
+    std::optional<Cell> cell{};  // cell holders only
 };
 
 enum class WindowPlacement { SystemDefault };
