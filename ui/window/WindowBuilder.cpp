@@ -1,6 +1,7 @@
 #include "ui/window/WindowBuilder.h"
 
 #include <QLabel>
+#include <QList>
 #include <algorithm>
 #include <utility>
 #include <variant>
@@ -103,6 +104,17 @@ void chainFocusOrder(const std::vector<BuiltFrom>& built) {
         ordered.front().second->setFocus(Qt::OtherFocusReason);
 }
 
+// The arrow keys go round the level options.
+void groupLevelOptions(const std::vector<BuiltFrom>& built) {
+    QList<LevelOption*> options;
+    for (const BuiltFrom& each : built) {
+        if (auto* const* option = std::get_if<LevelOption*>(&each.control))
+            options.append(*option);
+    }
+    for (LevelOption* option : options)
+        option->setGroup(options);
+}
+
 // Each control with a role in the game goes to its place in WindowControls, typed.
 WindowControls handOver(const std::vector<BuiltFrom>& built) {
     WindowControls controls;
@@ -193,6 +205,7 @@ WindowControls WindowBuilder::build(QWidget& window, const TilePixmaps& pixmaps)
     const std::vector<BuiltFrom> built = createControls(window);
     showFirstPictures(built, pixmaps);
     chainFocusOrder(built);
+    groupLevelOptions(built);
     WindowControls controls = handOver(built);
     describeControls(controls);
     return controls;
