@@ -21,7 +21,7 @@ QString handDescription(Hand hand);
 
 // The readouts, from the texts they show (UTF-8): "Count 12", "Seconds 3,5".
 QString countName(std::string_view countText);
-QString secondsName(std::string_view elapsedText);
+QString elapsedName(std::string_view elapsedText);
 
 // "< | >" reads as punctuation.
 QString exchangeHandsName();

@@ -24,7 +24,7 @@ namespace {
 
 // One control as the factory handed it back, with the entry it was built from.
 struct BuiltFrom {
-    const ControlSpec& spec;
+    const ControlSpec& controlSpec;
     BuiltControl control;
 };
 
@@ -119,7 +119,7 @@ void groupLevelOptions(const std::vector<BuiltFrom>& built) {
 WindowControls handOver(const std::vector<BuiltFrom>& built) {
     WindowControls controls;
     for (const BuiltFrom& each : built) {
-        const ControlSpec& controlSpec = each.spec;
+        const ControlSpec& controlSpec = each.controlSpec;
         const BuiltControl& control = each.control;
         const auto holder = [&control] { return std::get<PictureHolder*>(control); };
         const auto label = [&control] { return std::get<QLabel*>(control); };

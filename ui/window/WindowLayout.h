@@ -65,7 +65,7 @@ enum class TextAlignment { Left, Right };
 // side typed, as WindowControls; the others only ever show what they were built with.
 enum class ControlRole {
     None,
-    CellHolder,  // shows the spec's cell
+    CellHolder,  // shows the entry's cell
     LetterHandView,
     LetterHandStore,
     NumberHandView,
