@@ -6,7 +6,11 @@
 // help-take-and-put-back.png (a letter taken into the hand and put back, three steps).
 #include <QApplication>
 #include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
+#include <QPushButton>
 #include <QTest>
 #include <array>
 #include <cstdio>
@@ -35,8 +39,9 @@ QRect rectIn(const GameWindow& window, const QWidget* part) {
     return {part->mapTo(&window, QPoint(0, 0)), part->size()};
 }
 
-QRect rectIn(const GameWindow& window, const char* name) {
-    return rectIn(window, window.findChild<QWidget*>(QString::fromLatin1(name)));
+// The smallest rectangle round both parts.
+QRect rectIn(const GameWindow& window, const QWidget* part, const QWidget* otherPart) {
+    return rectIn(window, part).united(rectIn(window, otherPart));
 }
 
 QImage grab(GameWindow& window) {
@@ -48,14 +53,16 @@ QImage grab(GameWindow& window) {
 // The numbers are those of the list under the picture on the help page.
 QImage annotatedWindow(GameWindow& window) {
     QImage picture = grab(window);
+    const WindowControls& controls = window.controls();
     const std::array callouts{
-        Callout{1, rectIn(window, "Picture64"), MarkerSide::Left},   // letter hand
-        Callout{2, rectIn(window, "Picture27"), MarkerSide::Right},  // number hand
-        Callout{3, rectIn(window, "Command5"), MarkerSide::Right},   // < | >
-        Callout{4, rectIn(window, "Frame1"), MarkerSide::Left},      // the levels
-        Callout{5, rectIn(window, "Command1"), MarkerSide::Right},   // Shuffle
-        Callout{6, rectIn(window, "Label3").united(rectIn(window, "Text1")), MarkerSide::Below},
-        Callout{7, rectIn(window, "Label5").united(rectIn(window, "Label6")), MarkerSide::Left},
+        Callout{1, rectIn(window, controls.letterHandView), MarkerSide::Left},
+        Callout{2, rectIn(window, controls.numberHandView), MarkerSide::Right},
+        Callout{3, rectIn(window, controls.exchangeHandsButton), MarkerSide::Right},
+        Callout{4, rectIn(window, controls.levelFrame), MarkerSide::Left},
+        Callout{5, rectIn(window, controls.shuffleButton), MarkerSide::Right},
+        Callout{6, rectIn(window, controls.countCaption, controls.countReadout), MarkerSide::Below},
+        Callout{7, rectIn(window, controls.elapsedReadout, controls.elapsedCaption),
+                MarkerSide::Left},
     };
     PictureAnnotation::drawCallouts(picture, callouts);
     return picture;

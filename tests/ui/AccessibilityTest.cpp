@@ -118,7 +118,7 @@ private slots:
         QCOMPARE(AccessibleText::handDescription(Hand::NumberHand), QStringLiteral("number hand"));
         QCOMPARE(AccessibleText::countName("12"), QStringLiteral("Count 12"));
         // A separator outside ASCII (Arabic, U+066B) arrives whole.
-        QCOMPARE(AccessibleText::secondsName("3\xd9\xab"
+        QCOMPARE(AccessibleText::elapsedName("3\xd9\xab"
                                              "5"),
                  QStringLiteral("Seconds 3") + QChar(0x066B) + QLatin1Char('5'));
     }

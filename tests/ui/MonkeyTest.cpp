@@ -80,10 +80,16 @@ QRect layoutRect(const QWidget* control) {
         return QRect(r.left / kTwipsPerPixel, r.top / kTwipsPerPixel, r.width / kTwipsPerPixel,
                      r.height / kTwipsPerPixel);
     };
-    const ControlSpec* controlSpec = WindowLayout::find(control->objectName().toStdString());
-    QRect rect = pixels(controlSpec->rect);
-    if (controlSpec->container == Container::Frame1)
-        rect.translate(pixels(WindowLayout::find("Frame1")->rect).topLeft());
+    const auto specNamed = [](const QString& name) {
+        const auto controls = WindowLayout::controls();
+        return *std::ranges::find_if(controls, [&name](const ControlSpec& controlSpec) {
+            return QLatin1String(controlSpec.name.data(), controlSpec.name.size()) == name;
+        });
+    };
+    const ControlSpec& controlSpec = specNamed(control->objectName());
+    QRect rect = pixels(controlSpec.rect);
+    if (controlSpec.container == Container::Frame1)
+        rect.translate(pixels(specNamed(QStringLiteral("Frame1")).rect).topLeft());
     return rect;
 }
 

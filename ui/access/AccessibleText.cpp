@@ -46,7 +46,7 @@ QString AccessibleText::countName(std::string_view countText) {
     return QStringLiteral("Count ") + fromUtf8(countText);
 }
 
-QString AccessibleText::secondsName(std::string_view elapsedText) {
+QString AccessibleText::elapsedName(std::string_view elapsedText) {
     return QStringLiteral("Seconds ") + fromUtf8(elapsedText);
 }
 

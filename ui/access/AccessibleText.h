@@ -11,20 +11,21 @@ namespace morvane {
 
 // What a screen reader says for the window's controls. All wording lives here so that it
 // reads the same everywhere.
-class AccessibleText {
-public:
-    // What a holder shows: "capital A", "small a", "digit 7" or "empty".
-    static const QString& tileName(Tile tile);
-    // Where a holder sits: "cell of capital A" (by the cell's home character), "letter hand".
-    static QString cellDescription(Cell cell);
-    static QString handDescription(Hand hand);
+namespace AccessibleText {
 
-    // The readouts, from the texts they show (UTF-8): "Count 12", "Seconds 3,5".
-    static QString countName(std::string_view countText);
-    static QString secondsName(std::string_view elapsedText);
+// What a holder shows: "capital A", "small a", "digit 7" or "empty".
+const QString& tileName(Tile tile);
+// Where a holder sits: "cell of capital A" (by the cell's home character), "letter hand".
+QString cellDescription(Cell cell);
+QString handDescription(Hand hand);
 
-    // "< | >" reads as punctuation.
-    static QString exchangeHandsName();
-};
+// The readouts, from the texts they show (UTF-8): "Count 12", "Seconds 3,5".
+QString countName(std::string_view countText);
+QString elapsedName(std::string_view elapsedText);
+
+// "< | >" reads as punctuation.
+QString exchangeHandsName();
+
+}  // namespace AccessibleText
 
 }  // namespace morvane

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <algorithm>
+#include <utility>
 
 namespace morvane {
 
@@ -17,8 +18,13 @@ LevelOption::LevelOption(const QString& caption, QWidget* parent) : QRadioButton
     });
 }
 
+void LevelOption::setGroup(QList<LevelOption*> group) {
+    std::ranges::sort(group, {}, &LevelOption::y);
+    stackedGroup_ = std::move(group);
+}
+
 void LevelOption::makeSelectedOptionTheTabStop() {
-    for (LevelOption* option : stackedGroup())
+    for (LevelOption* option : stackedGroup_)
         option->setFocusPolicy(option == this ? Qt::TabFocus : Qt::NoFocus);
 }
 
@@ -35,25 +41,18 @@ void LevelOption::mousePressEvent(QMouseEvent* event) {
 void LevelOption::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     const bool back = key == Qt::Key_Up || key == Qt::Key_Left;
-    if (!back && key != Qt::Key_Down && key != Qt::Key_Right) {
+    if ((!back && key != Qt::Key_Down && key != Qt::Key_Right) || stackedGroup_.isEmpty()) {
         QRadioButton::keyPressEvent(event);
         return;
     }
-    const QList<LevelOption*> group = stackedGroup();
-    const qsizetype step = back ? group.size() - 1 : 1;
-    LevelOption* next = group[(group.indexOf(this) + step) % group.size()];
+    const qsizetype step = back ? stackedGroup_.size() - 1 : 1;
+    LevelOption* next = stackedGroup_[(stackedGroup_.indexOf(this) + step) % stackedGroup_.size()];
     // As in any option group, the move selects only when it starts from the selected option;
     // click() raises the same binding as the mouse.
     if (isChecked())
         next->click();
     next->setFocus(back ? Qt::BacktabFocusReason : Qt::TabFocusReason);
     event->accept();
-}
-
-QList<LevelOption*> LevelOption::stackedGroup() const {
-    auto options = parentWidget()->findChildren<LevelOption*>(Qt::FindDirectChildrenOnly);
-    std::ranges::sort(options, {}, &LevelOption::y);
-    return options;
 }
 
 }  // namespace morvane

@@ -17,6 +17,10 @@ class LevelOption : public QRadioButton {
 public:
     LevelOption(const QString& caption, QWidget* parent);
 
+    // The options of this one's group, this one among them, in any order: the arrow keys go
+    // round them top to bottom, and the group is one Tab stop.
+    void setGroup(QList<LevelOption*> group);
+
 protected:
     // The whole rectangle takes the press, not just the round mark and the caption.
     bool hitButton(const QPoint& pos) const override;
@@ -25,8 +29,9 @@ protected:
 
 private:
     void makeSelectedOptionTheTabStop();
+
     // The options of this one's group, top to bottom.
-    QList<LevelOption*> stackedGroup() const;
+    QList<LevelOption*> stackedGroup_;
 };
 
 }  // namespace morvane

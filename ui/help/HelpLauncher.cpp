@@ -11,6 +11,14 @@
 
 namespace morvane {
 
+namespace {
+
+QString failureMessage(const QString& helpFile) {
+    return QStringLiteral("Help could not be opened: %1").arg(helpFile);
+}
+
+}  // namespace
+
 HelpLauncher::HelpLauncher(QWidget& window, QString helpFile, QString opener)
     : QObject(&window),
       window_(window),
@@ -19,10 +27,6 @@ HelpLauncher::HelpLauncher(QWidget& window, QString helpFile, QString opener)
     auto* shortcut = new QShortcut(QKeySequence(Qt::Key_F1), &window);
     shortcut->setContext(Qt::WindowShortcut);
     connect(shortcut, &QShortcut::activated, this, &HelpLauncher::open);
-}
-
-QString HelpLauncher::failureMessage(const QString& helpFile) {
-    return QStringLiteral("Help could not be opened: %1").arg(helpFile);
 }
 
 void HelpLauncher::open() {

@@ -19,7 +19,6 @@ public:
     HelpLauncher(QWidget& window, QString helpFile, QString opener = QStringLiteral("xdg-open"));
 
     const QString& helpFile() const { return helpFile_; }
-    static QString failureMessage(const QString& helpFile);
 
 public slots:
     void open();

@@ -8,13 +8,14 @@ namespace morvane {
 
 // The two classic faces the window asks for, by name. Where they are missing (as on most
 // Linux desktops) Qt falls back to the metric-compatible faces registered here.
-class ClassicFonts {
-public:
-    // Registers the fallbacks; safe to call more than once.
-    static void installSubstitutions();
+namespace ClassicFonts {
 
-    // Every font of the program comes from here, drawn without smoothing.
-    static QFont font(const FontSpec& fontSpec);
-};
+// Registers the fallbacks; safe to call more than once.
+void installSubstitutions();
+
+// Every font of the program comes from here, drawn without smoothing.
+QFont font(const FontSpec& fontSpec);
+
+}  // namespace ClassicFonts
 
 }  // namespace morvane

@@ -9,15 +9,18 @@ namespace morvane {
 
 // The classic sunken edge of picture holders and the count box: grey and black above and
 // left, white and face below and right, two pixels wide.
-struct SunkenEdge {
-    static constexpr int kWidth = 2;
+namespace SunkenEdge {
 
-    static void draw(QPainter& painter, const QRect& outer, const QPalette& palette) {
-        qDrawWinPanel(&painter, outer, palette, true);
-    }
-    static QRect inside(const QRect& outer) {
-        return outer.adjusted(kWidth, kWidth, -kWidth, -kWidth);
-    }
-};
+inline constexpr int kWidth = 2;
+
+inline void draw(QPainter& painter, const QRect& outer, const QPalette& palette) {
+    qDrawWinPanel(&painter, outer, palette, true);
+}
+
+inline QRect inside(const QRect& outer) {
+    return outer.adjusted(kWidth, kWidth, -kWidth, -kWidth);
+}
+
+}  // namespace SunkenEdge
 
 }  // namespace morvane

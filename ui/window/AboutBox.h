@@ -5,13 +5,11 @@
 namespace morvane {
 
 // The modal authorship notice behind the "About" button.
-class AboutBox {
-public:
-    static const QString& title();
-    static const QString& notice();
+namespace AboutBox {
 
-    // Shows the box and returns once the player has dismissed it, whichever way.
-    static void exec(QWidget* parent);
-};
+// Shows the box and returns once the player has dismissed it, whichever way.
+void exec(QWidget* parent);
+
+}  // namespace AboutBox
 
 }  // namespace morvane

@@ -19,31 +19,32 @@ QString toQString(std::string_view text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+using ControlFactory::toPixels;
+
+QRect pixelRect(const TwipRect& rect) {
+    return {toPixels(rect.left), toPixels(rect.top), toPixels(rect.width), toPixels(rect.height)};
+}
+
+// Both end points included.
+QRect pixelRect(const TwipLine& line) {
+    return QRect(QPoint(toPixels(line.x1), toPixels(line.y1)),
+                 QPoint(toPixels(line.x2), toPixels(line.y2)))
+        .normalized();
+}
+
 QLabel* createLabel(const ControlSpec& controlSpec, QWidget& container) {
     auto* label = new QLabel(toQString(controlSpec.caption), &container);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(false);
     label->setMargin(0);
     label->setIndent(0);
-    // The seconds figure stands at the right, next to its "Seconds" caption.
-    const Qt::Alignment horizontal = controlSpec.name == "Label5" ? Qt::AlignRight : Qt::AlignLeft;
-    label->setAlignment(horizontal | Qt::AlignTop);
+    const Qt::Alignment across =
+        controlSpec.alignment == TextAlignment::Right ? Qt::AlignRight : Qt::AlignLeft;
+    label->setAlignment(across | Qt::AlignTop);
     return label;
 }
 
-}  // namespace
-
-QRect ControlFactory::toPixels(const TwipRect& rect) {
-    return {toPixels(rect.left), toPixels(rect.top), toPixels(rect.width), toPixels(rect.height)};
-}
-
-QRect ControlFactory::toPixels(const TwipLine& line) {
-    return QRect(QPoint(toPixels(line.x1), toPixels(line.y1)),
-                 QPoint(toPixels(line.x2), toPixels(line.y2)))
-        .normalized();
-}
-
-QWidget* ControlFactory::createWidget(const ControlSpec& controlSpec, QWidget& container) {
+BuiltControl createWidget(const ControlSpec& controlSpec, QWidget& container) {
     switch (controlSpec.kind) {
         case ControlKind::PictureHolder:
             return new PictureHolder(&container);
@@ -64,10 +65,10 @@ QWidget* ControlFactory::createWidget(const ControlSpec& controlSpec, QWidget& c
             // Every line of the window is horizontal or vertical: a one-pixel strip.
             return new QWidget(&container);
     }
-    return nullptr;
+    return static_cast<QWidget*>(nullptr);
 }
 
-void ControlFactory::applyColours(QWidget& widget, const ControlSpec& controlSpec) {
+void applyColours(QWidget& widget, const ControlSpec& controlSpec) {
     QPalette palette = ClassicPalette::base();
     const auto set = [&palette](QPalette::ColorRole role, const ColourSpec& colour) {
         palette.setColor(QPalette::All, role, ClassicPalette::colour(colour));
@@ -95,17 +96,24 @@ void ControlFactory::applyColours(QWidget& widget, const ControlSpec& controlSpe
     widget.setAutoFillBackground(controlSpec.kind != ControlKind::PictureHolder);
 }
 
-QWidget* ControlFactory::create(const ControlSpec& controlSpec, QWidget& container) {
-    QWidget* widget = createWidget(controlSpec, container);
+}  // namespace
+
+QWidget* ControlFactory::asWidget(const BuiltControl& control) {
+    return std::visit([](auto* typed) -> QWidget* { return typed; }, control);
+}
+
+BuiltControl ControlFactory::create(const ControlSpec& controlSpec, QWidget& container) {
+    const BuiltControl control = createWidget(controlSpec, container);
+    QWidget* widget = asWidget(control);
     widget->setObjectName(toQString(controlSpec.name));
-    widget->setGeometry(controlSpec.kind == ControlKind::Line ? toPixels(controlSpec.line)
-                                                              : toPixels(controlSpec.rect));
+    widget->setGeometry(controlSpec.kind == ControlKind::Line ? pixelRect(controlSpec.line)
+                                                              : pixelRect(controlSpec.rect));
     applyColours(*widget, controlSpec);
     if (controlSpec.font)
         widget->setFont(ClassicFonts::font(*controlSpec.font));
     if (!controlSpec.visible)
         widget->hide();
-    return widget;
+    return control;
 }
 
 }  // namespace morvane

@@ -11,10 +11,11 @@ namespace morvane {
 
 // Binds each control event to exactly one game operation, followed by a redraw. Controls
 // without a binding (hand views, labels, readouts, frame, lines) do nothing when clicked.
-class EventBindings {
-public:
-    static void connect(const WindowControls& controls, GameController& game, QWidget& window,
-                        std::function<void()> redraw);
-};
+namespace EventBindings {
+
+void connect(const WindowControls& controls, GameController& game, QWidget& window,
+             std::function<void()> redraw);
+
+}  // namespace EventBindings
 
 }  // namespace morvane

@@ -1,16 +1,19 @@
 #include "ui/window/WindowBuilder.h"
 
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
+#include <QList>
 #include <algorithm>
 #include <utility>
+#include <variant>
 #include <vector>
 
 #include "core/BoardState.h"
 #include "ui/access/AccessibleText.h"
+#include "ui/controls/CaptionedFrame.h"
+#include "ui/controls/ClassicPushButton.h"
+#include "ui/controls/LevelOption.h"
 #include "ui/controls/PictureHolder.h"
+#include "ui/controls/SunkenLineEdit.h"
 #include "ui/look/ClassicFonts.h"
 #include "ui/look/ClassicPalette.h"
 #include "ui/window/ControlFactory.h"
@@ -19,28 +22,17 @@ namespace morvane {
 
 namespace {
 
+// One control as the factory handed it back, with the entry it was built from.
+struct BuiltFrom {
+    const ControlSpec& controlSpec;
+    BuiltControl control;
+};
+
 QString toQString(std::string_view text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-template <typename T>
-T* child(QWidget& window, std::string_view name) {
-    return window.findChild<T*>(toQString(name));
-}
-
-}  // namespace
-
-WindowControls WindowBuilder::build(QWidget& window, const TilePixmaps& pixmaps) {
-    setUpWindow(window);
-    createControls(window);
-    showFirstPictures(window, pixmaps);
-    chainFocusOrder(window);
-    WindowControls controls = findControls(window);
-    describeControls(controls);
-    return controls;
-}
-
-void WindowBuilder::setUpWindow(QWidget& window) {
+void setUpWindow(QWidget& window) {
     const WindowSpec& windowSpec = WindowLayout::window();
     window.setWindowTitle(toQString(windowSpec.title));
     window.setFixedSize(ControlFactory::toPixels(windowSpec.clientWidth),
@@ -56,44 +48,47 @@ void WindowBuilder::setUpWindow(QWidget& window) {
     // Placement is left to the window system: the window is never moved from code.
 }
 
-void WindowBuilder::createControls(QWidget& window) {
+std::vector<BuiltFrom> createControls(QWidget& window) {
     const auto controls = WindowLayout::controls();
-    const auto frameSpec = std::find_if(
-        controls.begin(), controls.end(),
-        [](const auto& controlSpec) { return controlSpec.kind == ControlKind::Frame; });
-    QWidget* frame = ControlFactory::create(*frameSpec, window);
+    std::vector<BuiltFrom> built;
+    built.reserve(controls.size());
+    const auto create = [&built](const ControlSpec& controlSpec, QWidget& container) {
+        return built.emplace_back(controlSpec, ControlFactory::create(controlSpec, container))
+            .control;
+    };
+    const auto frameSpec = std::ranges::find(controls, ControlKind::Frame, &ControlSpec::kind);
+    auto* frame = std::get<CaptionedFrame*>(create(*frameSpec, window));
     for (const ControlSpec& controlSpec : controls) {
         if (controlSpec.container == Container::Frame1)
-            ControlFactory::create(controlSpec, *frame);
+            create(controlSpec, *frame);
     }
     std::vector<QWidget*> lines;
     for (const ControlSpec& controlSpec : controls) {
         if (controlSpec.container != Container::Window || &controlSpec == &*frameSpec)
             continue;
-        QWidget* widget = ControlFactory::create(controlSpec, window);
+        const BuiltControl control = create(controlSpec, window);
         if (controlSpec.kind == ControlKind::Line)
-            lines.push_back(widget);
+            lines.push_back(std::get<QWidget*>(control));
     }
     // Lines lie on the window's background, under the hand view and the "< | >" button.
     for (QWidget* line : lines)
         line->lower();
+    return built;
 }
 
-void WindowBuilder::showFirstPictures(QWidget& window, const TilePixmaps& pixmaps) {
-    for (const ControlSpec& controlSpec : WindowLayout::controls()) {
-        if (!controlSpec.initialTile)
-            continue;
-        child<PictureHolder>(window, controlSpec.name)
-            ->setPicture(pixmaps.of(*controlSpec.initialTile));
+void showFirstPictures(const std::vector<BuiltFrom>& built, const TilePixmaps& pixmaps) {
+    for (const auto& [controlSpec, control] : built) {
+        if (controlSpec.initialTile)
+            std::get<PictureHolder*>(control)->setPicture(pixmaps.of(*controlSpec.initialTile));
     }
 }
 
-void WindowBuilder::chainFocusOrder(QWidget& window) {
+void chainFocusOrder(const std::vector<BuiltFrom>& built) {
     std::vector<std::pair<int, QWidget*>> ordered;
-    for (const ControlSpec& controlSpec : WindowLayout::controls()) {
+    for (const auto& [controlSpec, control] : built) {
         if (!controlSpec.tabIndex)
             continue;
-        QWidget* widget = child<QWidget>(window, controlSpec.name);
+        QWidget* widget = ControlFactory::asWidget(control);
         // Labels and the frame never take the focus; hidden holders are skipped by Qt itself.
         if (widget->focusPolicy() == Qt::NoFocus)
             continue;
@@ -109,28 +104,88 @@ void WindowBuilder::chainFocusOrder(QWidget& window) {
         ordered.front().second->setFocus(Qt::OtherFocusReason);
 }
 
-WindowControls WindowBuilder::findControls(QWidget& window) {
-    WindowControls controls;
-    for (Cell cell : BoardState::cells()) {
-        controls.cellHolders[static_cast<std::size_t>(cell.index())] =
-            child<PictureHolder>(window, BoardState::holderOf(cell));
+// The arrow keys go round the level options.
+void groupLevelOptions(const std::vector<BuiltFrom>& built) {
+    QList<LevelOption*> options;
+    for (const BuiltFrom& each : built) {
+        if (auto* const* option = std::get_if<LevelOption*>(&each.control))
+            options.append(*option);
     }
-    controls.letterHandView = child<PictureHolder>(window, "Picture64");
-    controls.letterHandStore = child<PictureHolder>(window, "Picture63");
-    controls.numberHandView = child<PictureHolder>(window, "Picture27");
-    controls.numberHandStore = child<PictureHolder>(window, "Picture28");
-    controls.countReadout = child<QLineEdit>(window, "Text1");
-    controls.elapsedReadout = child<QLabel>(window, "Label5");
-    controls.levelOptions = {child<QRadioButton>(window, "Option1"),
-                             child<QRadioButton>(window, "Option2"),
-                             child<QRadioButton>(window, "Option3")};
-    controls.exchangeHandsButton = child<QPushButton>(window, "Command5");
-    controls.shuffleButton = child<QPushButton>(window, "Command1");
-    controls.aboutButton = child<QPushButton>(window, "Command2");
+    for (LevelOption* option : options)
+        option->setGroup(options);
+}
+
+// Each control with a role in the game goes to its place in WindowControls, typed.
+WindowControls handOver(const std::vector<BuiltFrom>& built) {
+    WindowControls controls;
+    for (const BuiltFrom& each : built) {
+        const ControlSpec& controlSpec = each.controlSpec;
+        const BuiltControl& control = each.control;
+        const auto holder = [&control] { return std::get<PictureHolder*>(control); };
+        const auto label = [&control] { return std::get<QLabel*>(control); };
+        const auto option = [&control] { return std::get<LevelOption*>(control); };
+        const auto button = [&control] { return std::get<ClassicPushButton*>(control); };
+        const auto level = [&controls](Level of) -> QRadioButton*& {
+            return controls.levelOptions[static_cast<std::size_t>(of)];
+        };
+        switch (controlSpec.role) {
+            case ControlRole::None:
+                break;
+            case ControlRole::CellHolder:
+                controls.cellHolders[static_cast<std::size_t>(controlSpec.cell.value().index())] =
+                    holder();
+                break;
+            case ControlRole::LetterHandView:
+                controls.letterHandView = holder();
+                break;
+            case ControlRole::LetterHandStore:
+                controls.letterHandStore = holder();
+                break;
+            case ControlRole::NumberHandView:
+                controls.numberHandView = holder();
+                break;
+            case ControlRole::NumberHandStore:
+                controls.numberHandStore = holder();
+                break;
+            case ControlRole::CountCaption:
+                controls.countCaption = label();
+                break;
+            case ControlRole::CountReadout:
+                controls.countReadout = std::get<SunkenLineEdit*>(control);
+                break;
+            case ControlRole::ElapsedReadout:
+                controls.elapsedReadout = label();
+                break;
+            case ControlRole::ElapsedCaption:
+                controls.elapsedCaption = label();
+                break;
+            case ControlRole::LevelFrame:
+                controls.levelFrame = std::get<CaptionedFrame*>(control);
+                break;
+            case ControlRole::NumbersOnlyOption:
+                level(Level::NumbersOnly) = option();
+                break;
+            case ControlRole::LettersOnlyOption:
+                level(Level::LettersOnly) = option();
+                break;
+            case ControlRole::LettersAndNumbersOption:
+                level(Level::LettersAndNumbers) = option();
+                break;
+            case ControlRole::ExchangeHandsButton:
+                controls.exchangeHandsButton = button();
+                break;
+            case ControlRole::ShuffleButton:
+                controls.shuffleButton = button();
+                break;
+            case ControlRole::AboutButton:
+                controls.aboutButton = button();
+                break;
+        }
+    }
     return controls;
 }
 
-void WindowBuilder::describeControls(const WindowControls& controls) {
+void describeControls(const WindowControls& controls) {
     // Where each holder sits never changes; what it shows is named by every redraw.
     for (Cell cell : BoardState::cells()) {
         controls.holderFor(cell)->setAccessibleDescription(AccessibleText::cellDescription(cell));
@@ -141,6 +196,19 @@ void WindowBuilder::describeControls(const WindowControls& controls) {
         AccessibleText::handDescription(Hand::NumberHand));
     // The other buttons and the options are read by their captions.
     controls.exchangeHandsButton->setAccessibleName(AccessibleText::exchangeHandsName());
+}
+
+}  // namespace
+
+WindowControls WindowBuilder::build(QWidget& window, const TilePixmaps& pixmaps) {
+    setUpWindow(window);
+    const std::vector<BuiltFrom> built = createControls(window);
+    showFirstPictures(built, pixmaps);
+    chainFocusOrder(built);
+    groupLevelOptions(built);
+    WindowControls controls = handOver(built);
+    describeControls(controls);
+    return controls;
 }
 
 }  // namespace morvane

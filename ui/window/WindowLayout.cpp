@@ -14,6 +14,9 @@ constexpr FontSpec kWindowFont{"MS Sans Serif", 8.25, 400};
 constexpr FontSpec kBoldFont{"MS Sans Serif", 8.25, 700};
 constexpr FontSpec kReadoutFont{"Arial", 21.75, 400};
 
+// The cyan of both readouts' figures.
+constexpr FixedColour kReadoutInk{0, 255, 255};
+
 constexpr int kHolderSize = 495;
 
 // Top of each letter row; capital rows sit 480 twips above their small letters.
@@ -21,47 +24,56 @@ constexpr std::array<int, 10> kLetterRowTops{600,  1080, 2040, 2520, 3480,
                                              3960, 4800, 5280, 6120, 6600};
 
 constexpr ControlSpec label(std::string_view name, TwipRect rect, std::string_view caption,
-                            SystemColour background, ColourSpec text, FontSpec font, int tabIndex) {
-    return {name, ControlKind::Label, Container::Window, rect, {}, caption, background, text, font,
-            true, tabIndex,           std::nullopt};
+                            SystemColour background, ColourSpec text, FontSpec font, int tabIndex,
+                            ControlRole role = ControlRole::None,
+                            TextAlignment alignment = TextAlignment::Left) {
+    return {.name = name,
+            .kind = ControlKind::Label,
+            .container = Container::Window,
+            .rect = rect,
+            .caption = caption,
+            .alignment = alignment,
+            .background = background,
+            .foreground = text,
+            .font = font,
+            .tabIndex = tabIndex,
+            .role = role};
 }
 
 constexpr ControlSpec slotHolder(std::string_view name, Container container, TwipRect rect,
-                                 bool visible, int tabIndex) {
-    return {name,
-            ControlKind::PictureHolder,
-            container,
-            rect,
-            {},
-            {},
-            SystemColour::ButtonFace,
-            std::nullopt,
-            std::nullopt,
-            visible,
-            tabIndex,
-            BlankTile};
+                                 bool visible, int tabIndex, ControlRole role) {
+    return {.name = name,
+            .kind = ControlKind::PictureHolder,
+            .container = container,
+            .rect = rect,
+            .background = SystemColour::ButtonFace,
+            .visible = visible,
+            .tabIndex = tabIndex,
+            .initialTile = BlankTile,
+            .role = role};
 }
 
 constexpr ControlSpec button(ControlKind kind, std::string_view name, Container container,
-                             TwipRect rect, std::string_view caption, int tabIndex) {
-    return {name,
-            kind,
-            container,
-            rect,
-            {},
-            caption,
-            SystemColour::ButtonFace,
-            SystemColour::ButtonText,
-            kWindowFont,
-            true,
-            tabIndex,
-            std::nullopt};
+                             TwipRect rect, std::string_view caption, int tabIndex,
+                             ControlRole role) {
+    return {.name = name,
+            .kind = kind,
+            .container = container,
+            .rect = rect,
+            .caption = caption,
+            .background = SystemColour::ButtonFace,
+            .foreground = SystemColour::ButtonText,
+            .font = kWindowFont,
+            .tabIndex = tabIndex,
+            .role = role};
 }
 
 constexpr ControlSpec line(std::string_view name, TwipLine ends) {
-    return {name,         ControlKind::Line, Container::Window,           {},           ends,
-            {},           std::nullopt,      SystemColour::HighlightText, std::nullopt, true,
-            std::nullopt, std::nullopt};
+    return {.name = name,
+            .kind = ControlKind::Line,
+            .container = Container::Window,
+            .line = ends,
+            .foreground = SystemColour::HighlightText};
 }
 
 constexpr std::size_t kOtherCount = 23;
@@ -74,86 +86,102 @@ constexpr std::array<ControlSpec, kOtherCount> kOtherControls{{
     label("Label2", {6000, 840, 735, 255}, "Numbers", SystemColour::ButtonFace,
           SystemColour::ButtonText, kWindowFont, 66),
     label("Label3", {9480, 240, 495, 255}, "Count", SystemColour::Desktop,
-          SystemColour::ActiveTitleBar, kBoldFont, 68),
-    {"Text1",
-     ControlKind::TextBox,
-     Container::Window,
-     {10080, 240, 735, 285},
-     {},
-     "",
-     SystemColour::WindowText,
-     kReadoutInk,
-     kWindowFont,
-     true,
-     67,
-     std::nullopt},
-    slotHolder("Picture27", Container::Window, {6000, 2040, 495, 495}, true, 64),
-    slotHolder("Picture28", Container::Window, {6480, 2040, 495, 495}, false, 65),
+          SystemColour::ActiveTitleBar, kBoldFont, 68, ControlRole::CountCaption),
+    {.name = "Text1",
+     .kind = ControlKind::TextBox,
+     .container = Container::Window,
+     .rect = {10080, 240, 735, 285},
+     .background = SystemColour::WindowText,
+     .foreground = kReadoutInk,
+     .font = kWindowFont,
+     .tabIndex = 67,
+     .role = ControlRole::CountReadout},
+    slotHolder("Picture27", Container::Window, {6000, 2040, 495, 495}, true, 64,
+               ControlRole::NumberHandView),
+    slotHolder("Picture28", Container::Window, {6480, 2040, 495, 495}, false, 65,
+               ControlRole::NumberHandStore),
     button(ControlKind::PushButton, "Command5", Container::Window, {5280, 2760, 495, 495}, "< | >",
-           54),
-    slotHolder("Picture63", Container::Window, {3960, 3480, 495, 495}, false, 52),
-    slotHolder("Picture64", Container::Window, {4440, 3480, 495, 495}, true, 53),
+           54, ControlRole::ExchangeHandsButton),
+    slotHolder("Picture63", Container::Window, {3960, 3480, 495, 495}, false, 52,
+               ControlRole::LetterHandStore),
+    slotHolder("Picture64", Container::Window, {4440, 3480, 495, 495}, true, 53,
+               ControlRole::LetterHandView),
+    // The seconds figure stands at the right, next to its "Seconds" caption.
     label("Label5", {5760, 3960, 4215, 495}, "", SystemColour::WindowText, kReadoutInk,
-          kReadoutFont, 80),
+          kReadoutFont, 80, ControlRole::ElapsedReadout, TextAlignment::Right),
     label("Label6", {10080, 4080, 855, 255}, "Seconds", SystemColour::Desktop,
-          SystemColour::ActiveTitleBar, kBoldFont, 81),
+          SystemColour::ActiveTitleBar, kBoldFont, 81, ControlRole::ElapsedCaption),
     button(ControlKind::Frame, "Frame1", Container::Window, {5760, 4560, 4215, 1935},
-           "    Difficulty Levels    ", 69),
+           "    Difficulty Levels    ", 69, ControlRole::LevelFrame),
     button(ControlKind::OptionButton, "Option1", Container::Frame1, {240, 360, 2295, 375},
-           "English Numbers only", 70),
+           "English Numbers only", 70, ControlRole::NumbersOnlyOption),
     button(ControlKind::OptionButton, "Option2", Container::Frame1, {240, 840, 1815, 375},
-           "English Letters only", 71),
+           "English Letters only", 71, ControlRole::LettersOnlyOption),
     button(ControlKind::OptionButton, "Option3", Container::Frame1, {240, 1320, 2295, 375},
-           "Both Letters and Numbers", 72),
+           "Both Letters and Numbers", 72, ControlRole::LettersAndNumbersOption),
     button(ControlKind::PushButton, "Command1", Container::Frame1, {2640, 360, 1215, 855},
-           "Shuffle", 73),
+           "Shuffle", 73, ControlRole::ShuffleButton),
     button(ControlKind::PushButton, "Command2", Container::Frame1, {2640, 1320, 1215, 375}, "About",
-           78),
-    slotHolder("Picture45", Container::Frame1, {2640, 120, 495, 495}, false, 74),
-    slotHolder("Picture46", Container::Frame1, {3360, 120, 495, 495}, false, 75),
+           78, ControlRole::AboutButton),
+    // The two shuffle temporaries, which the window never shows.
+    slotHolder("Picture45", Container::Frame1, {2640, 120, 495, 495}, false, 74, ControlRole::None),
+    slotHolder("Picture46", Container::Frame1, {3360, 120, 495, 495}, false, 75, ControlRole::None),
     line("Line1", {4920, 3720, 5520, 3720}),
     line("Line2", {5520, 2280, 5520, 3720}),
     line("Line3", {5520, 2280, 6000, 2280}),
 }};
 
-// Tab indices of the cell holders, by holder number: the focus order follows the numbers.
-constexpr int cellTabIndex(int holderNumber) {
-    if (holderNumber <= 18)
-        return holderNumber - 1;  // 0-17
-    if (holderNumber == 19)
-        return 79;
-    if (holderNumber <= 26)
-        return holderNumber - 20 + 18;  // 18-24
-    if (holderNumber <= 44)
-        return holderNumber - 29 + 26;  // 26-41
-    if (holderNumber <= 56)
-        return holderNumber - 47 + 42;  // 42-51
-    if (holderNumber <= 81)
-        return holderNumber - 73 + 55;  // 55-63
-    return 77;                          // Picture82
-}
+// The cell holders' tab indices, in cell-table order. The focus order follows the holders'
+// numbers (Picture1 to Picture18 first), not the board.
+constexpr std::array<int, Cell::kCount> kCellTabIndices{{
+    3,  2,  5,  0,  26, 28, 30,              // A-G
+    4,  31, 6,  32, 27, 29, 1,               // a-g
+    10, 11, 12, 13, 14, 33, 41, 34,          // H-O
+    17, 79, 9,  8,  7,  15, 16, 18,          // h-o
+    35, 21, 24, 23,                          // P-S
+    22, 37, 19, 20,                          // p-s
+    38, 36, 39, 40,                          // T-W
+    42, 43, 44, 45,                          // t-w
+    46, 50, 48,                              // X-Z
+    49, 47, 51,                              // x-z
+    77, 60, 55, 56, 57, 58, 59, 61, 62, 63,  // 0-9
+}};
 
-int holderNumber(std::string_view holder) {
-    int number = 0;
-    for (char c : holder.substr(std::string_view("Picture").size()))
-        number = number * 10 + (c - '0');
-    return number;
+constexpr int kTabStopCount = 82;
+
+// Every control but the lines has a tab index, and together they run 0 to 81, each once.
+consteval bool tabOrderIsComplete() {
+    std::array<int, kTabStopCount> uses{};
+    bool inRange = true;
+    const auto use = [&](int tabIndex) {
+        if (tabIndex < 0 || tabIndex >= kTabStopCount)
+            inRange = false;
+        else
+            ++uses[static_cast<std::size_t>(tabIndex)];
+    };
+    for (const ControlSpec& controlSpec : kOtherControls) {
+        if (controlSpec.tabIndex.has_value() == (controlSpec.kind == ControlKind::Line))
+            return false;
+        if (controlSpec.tabIndex)
+            use(*controlSpec.tabIndex);
+    }
+    for (int tabIndex : kCellTabIndices)
+        use(tabIndex);
+    return inRange && std::ranges::all_of(uses, [](int count) { return count == 1; });
 }
+static_assert(tabOrderIsComplete());
+static_assert(kOtherCount + Cell::kCount == WindowLayout::kControlCount);
 
 ControlSpec cellSpec(Cell cell) {
-    const std::string_view holder = BoardState::holderOf(cell);
-    return {holder,
-            ControlKind::PictureHolder,
-            Container::Window,
-            WindowLayout::cellRect(cell),
-            {},
-            {},
-            SystemColour::Desktop,
-            std::nullopt,
-            std::nullopt,
-            true,
-            cellTabIndex(holderNumber(holder)),
-            GlyphTile(cell.homeCharacter())};
+    return {.name = BoardState::holderOf(cell),
+            .kind = ControlKind::PictureHolder,
+            .container = Container::Window,
+            .rect = WindowLayout::cellRect(cell),
+            .background = SystemColour::Desktop,
+            .tabIndex = kCellTabIndices[static_cast<std::size_t>(cell.index())],
+            .initialTile = GlyphTile(cell.homeCharacter()),
+            .role = ControlRole::CellHolder,
+            .cell = cell};
 }
 
 std::array<ControlSpec, WindowLayout::kControlCount> makeControls() {
@@ -187,13 +215,6 @@ TwipRect WindowLayout::cellRect(Cell cell) {
     }
     return {240 + 600 * column, kLetterRowTops[static_cast<std::size_t>(row)], kHolderSize,
             kHolderSize};
-}
-
-const ControlSpec* WindowLayout::find(std::string_view name) {
-    const auto all = controls();
-    const auto it = std::find_if(all.begin(), all.end(),
-                                 [name](const ControlSpec& c) { return c.name == name; });
-    return it == all.end() ? nullptr : &*it;
 }
 
 }  // namespace morvane

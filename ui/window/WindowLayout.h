@@ -33,9 +33,6 @@ struct FixedColour {
 // A colour is either looked up by role when drawing or fixed.
 using ColourSpec = std::variant<SystemColour, FixedColour>;
 
-// The cyan of both readouts' figures.
-inline constexpr FixedColour kReadoutInk{0, 255, 255};
-
 struct FontSpec {
     std::string_view face;
     double points;
@@ -61,20 +58,48 @@ struct TwipLine {
 
 enum class Container { Window, Frame1 };
 
+// Where a label's text stands across its rectangle; every text starts at the top.
+enum class TextAlignment { Left, Right };
+
+// What a control is to the game. The builder hands every control that has a role to the game's
+// side typed, as WindowControls; the others only ever show what they were built with.
+enum class ControlRole {
+    None,
+    CellHolder,  // shows the entry's cell
+    LetterHandView,
+    LetterHandStore,
+    NumberHandView,
+    NumberHandStore,
+    CountCaption,
+    CountReadout,
+    ElapsedReadout,
+    ElapsedCaption,
+    LevelFrame,
+    NumbersOnlyOption,
+    LettersOnlyOption,
+    LettersAndNumbersOption,
+    ExchangeHandsButton,
+    ShuffleButton,
+    AboutButton,
+};
+
 // One control of the window, exactly as the window is built from it.
 struct ControlSpec {
     std::string_view name;
     ControlKind kind;
     Container container;
-    TwipRect rect;                         // within the container; unused for lines
-    TwipLine line;                         // lines only
-    std::string_view caption;              // text at creation
-    std::optional<ColourSpec> background;  // none for lines
-    std::optional<ColourSpec> foreground;  // text colour, or a line's colour
-    std::optional<FontSpec> font;          // for controls that show text
-    bool visible;
-    std::optional<int> tabIndex;      // none for lines
-    std::optional<Tile> initialTile;  // picture holders only
+    TwipRect rect{};                                // within the container; unused for lines
+    TwipLine line{};                                // lines only
+    std::string_view caption{};                     // text at creation
+    TextAlignment alignment = TextAlignment::Left;  // labels only
+    std::optional<ColourSpec> background{};         // none for lines
+    std::optional<ColourSpec> foreground{};         // text colour, or a line's colour
+    std::optional<FontSpec> font{};                 // for controls that show text
+    bool visible = true;
+    std::optional<int> tabIndex{};      // none for lines
+    std::optional<Tile> initialTile{};  // picture holders only
+    ControlRole role = ControlRole::None;
+    std::optional<Cell> cell{};  // cell holders only
 };
 
 enum class WindowPlacement { SystemDefault };
@@ -91,16 +116,15 @@ struct WindowSpec {
 // The window and its 85 controls (68 picture holders, 6 labels, 3 options, 3 push buttons,
 // the frame, the text box and 3 lines). The never-started timer of the original form has no
 // behaviour and is left out.
-class WindowLayout {
-public:
-    static constexpr int kControlCount = 85;
+namespace WindowLayout {
 
-    static const WindowSpec& window();
-    static std::span<const ControlSpec, kControlCount> controls();
-    // The holder rectangle of a board cell, from its area, row and column.
-    static TwipRect cellRect(Cell cell);
+inline constexpr int kControlCount = 85;
 
-    static const ControlSpec* find(std::string_view name);
-};
+const WindowSpec& window();
+std::span<const ControlSpec, kControlCount> controls();
+// The holder rectangle of a board cell, from its area, row and column.
+TwipRect cellRect(Cell cell);
+
+}  // namespace WindowLayout
 
 }  // namespace morvane

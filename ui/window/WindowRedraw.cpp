@@ -47,7 +47,7 @@ void WindowRedraw::show(const GameController& game, const TilePixmaps& pixmaps,
     controls.countReadout->setText(QString::fromStdString(readouts.countText()));
     rename(*controls.countReadout, AccessibleText::countName(readouts.countText()));
     controls.elapsedReadout->setText(QString::fromStdString(readouts.elapsedText()));
-    rename(*controls.elapsedReadout, AccessibleText::secondsName(readouts.elapsedText()));
+    rename(*controls.elapsedReadout, AccessibleText::elapsedName(readouts.elapsedText()));
 
     // Selecting from code emits no clicked(), so the option's binding does not run again.
     if (const auto level = game.currentLevel())

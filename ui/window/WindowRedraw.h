@@ -9,10 +9,10 @@ namespace morvane {
 // Shows the game's state in the window: every holder's tile, both readouts and the selected
 // level, with the names a screen reader gives them. Holders whose tile did not change are not
 // repainted, and names that did not change are not announced again.
-class WindowRedraw {
-public:
-    static void show(const GameController& game, const TilePixmaps& pixmaps,
-                     const WindowControls& controls);
-};
+namespace WindowRedraw {
+
+void show(const GameController& game, const TilePixmaps& pixmaps, const WindowControls& controls);
+
+}  // namespace WindowRedraw
 
 }  // namespace morvane
