@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSize>
 #include <QString>
 #include <QWidget>
 
@@ -26,15 +27,21 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void redraw();
     void stayUnmaximised();
+    void unmaximise();
+    void fixSizeAgain();
 
     Game game_;
     TilePixmaps pixmaps_;
     WindowControls controls_;
     HelpLauncher* help_ = nullptr;
+    // While the window may take a Wayland compositor's maximised size: its fixed size.
+    QSize fixedSize_;
 };
 
 }  // namespace morvane
