@@ -7,7 +7,7 @@
 
 #include "core/BoardState.h"
 #include "ui/controls/PictureHolder.h"
-#include "ui/window/AboutBox.h"
+#include "ui/help/AboutBox.h"
 
 namespace morvane {
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QSize>
 #include <QString>
 #include <QWidget>
 
@@ -25,23 +24,13 @@ public:
     const WindowControls& controls() const { return controls_; }
     const HelpLauncher& help() const { return *help_; }
 
-protected:
-    bool event(QEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-
 private:
     void redraw();
-    void stayUnmaximised();
-    void unmaximise();
-    void fixSizeAgain();
 
     Game game_;
     TilePixmaps pixmaps_;
     WindowControls controls_;
     HelpLauncher* help_ = nullptr;
-    // While the window may take a Wayland compositor's maximised size: its fixed size.
-    QSize fixedSize_;
 };
 
 }  // namespace morvane

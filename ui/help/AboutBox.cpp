@@ -1,4 +1,4 @@
-#include "ui/window/AboutBox.h"
+#include "ui/help/AboutBox.h"
 
 #include <QMessageBox>
 
