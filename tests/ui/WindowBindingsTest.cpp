@@ -228,15 +228,16 @@ private slots:
     }
 
     void aboutCountsWhenDismissed_data() {
-        QTest::addColumn<QString>("how");
-        QTest::newRow("OK button") << "ok";
-        QTest::newRow("Return") << "return";
-        QTest::newRow("Escape") << "escape";
-        QTest::newRow("close button") << "close";
+        QTest::addColumn<int>("way");
+        QTest::newRow("OK button") << int(test::Dismissal::OkButton);
+        QTest::newRow("Return") << int(test::Dismissal::Return);
+        QTest::newRow("Escape") << int(test::Dismissal::Escape);
+        QTest::newRow("Space on OK") << int(test::Dismissal::SpaceOnOk);
+        QTest::newRow("close button") << int(test::Dismissal::CloseButton);
     }
 
     void aboutCountsWhenDismissed() {
-        QFETCH(QString, how);
+        QFETCH(int, way);
         TestGame game;
         QVERIFY(game.showActive());
         QString title, text;
@@ -257,14 +258,7 @@ private slots:
                           box->font() == game.window.font();
             QCOMPARE(game.countText(), QStringLiteral("1"));  // not counted while open
             game.clock.advance(7.5F);  // the seconds are read when the box closes
-            if (how == "ok")
-                QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
-            if (how == "return")
-                QTest::keyClick(box, Qt::Key_Return);
-            if (how == "escape")
-                QTest::keyClick(box, Qt::Key_Escape);
-            if (how == "close")
-                box->windowHandle()->close();
+            test::dismiss(box, static_cast<test::Dismissal>(way));
         });
         game.click(game.control("Command2"));
         QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
