@@ -111,9 +111,6 @@ inline const Control& control(std::string_view name) {
     }
     qFatal("no control %s in the golden table", name.data());
 }
-inline QRect rect(std::string_view name) {
-    return control(name).rect;
-}
 inline QString caption(std::string_view name) {
     return QString::fromLatin1(control(name).caption);
 }
@@ -129,6 +126,27 @@ inline QRect cellRect(Cell cell) {
         return {400 + 32 * column, 80, 33, 33};
     return {16 + 40 * column, kLetterRowTops[static_cast<std::size_t>(BoardState::rowOf(cell))], 33,
             33};
+}
+
+// Any control's rectangle, a cell's holder's too.
+inline QRect rect(std::string_view name) {
+    const auto cell = BoardState::cellByHolder(name);
+    return cell ? cellRect(*cell) : control(name).rect;
+}
+
+// The name of the visible control on top at `p`; empty on the window's own background. Where
+// two cells share a pixel row or column, the later in the board's order lies on top.
+inline QString controlAt(QPoint p) {
+    const auto cells = BoardState::cells();
+    for (auto cell = cells.rbegin(); cell != cells.rend(); ++cell) {
+        if (cellRect(*cell).contains(p))
+            return QString::fromLatin1(BoardState::holderOf(*cell).data());
+    }
+    for (auto each = kControls.rbegin(); each != kControls.rend(); ++each) {
+        if (each->visible && each->rect.contains(p))
+            return QString::fromLatin1(each->name);
+    }
+    return {};
 }
 
 // The holders and the count box have a sunken edge two pixels wide.
