@@ -244,7 +244,7 @@ private:
     std::vector<Operation> mouse(const QString& how) {
         const QPoint from = randomPoint();
         const QPoint to = how == "drag" ? randomPoint() : from;
-        record(QStringLiteral("%1 at %2 to %3").arg(how, describe(from), describe(to)));
+        record(how + " at " + describe(from) + (to != from ? " to " + describe(to) : QString()));
         const Qt::MouseButton button = how == "right click" ? Qt::RightButton : Qt::LeftButton;
         if (how == "double-click") {
             QTest::mouseDClick(handle(), button, {}, from);
