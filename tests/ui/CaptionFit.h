@@ -1,14 +1,17 @@
 #pragma once
 
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QString>
+#include <QStringList>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QWidget>
 
+#include "tests/ui/GoldenWindow.h"
 #include "ui/controls/CaptionedFrame.h"
 
 namespace morvane::test {
@@ -45,6 +48,36 @@ inline CaptionFit measureCaption(const QWidget& widget, const QString& caption) 
         room -= 2 * CaptionedFrame::kCaptionIndent;
     }
     return {metrics.horizontalAdvance(caption), room, metrics.height(), widget.height()};
+}
+
+// The captions that overflow their controls in the fonts the window got, and the seconds
+// figure if its widest plausible value overflows its band from the top.
+inline QStringList captionOverflows(const QWidget& window) {
+    QStringList overflows;
+    for (const golden::Control& control : golden::kControls) {
+        if (control.caption == nullptr)
+            continue;
+        const auto* widget = window.findChild<const QWidget*>(QString::fromLatin1(control.name));
+        const CaptionFit fit = measureCaption(*widget, QString::fromLatin1(control.caption));
+        if (!fit.fits()) {
+            overflows << QStringLiteral("%1 \"%2\" in %3: %4 x %5 px in %6 x %7")
+                             .arg(QLatin1String(control.name), QLatin1String(control.caption),
+                                  QFontInfo(widget->font()).family())
+                             .arg(fit.width)
+                             .arg(fit.height)
+                             .arg(fit.room)
+                             .arg(fit.roomHeight);
+        }
+    }
+    const QRect band = golden::rect("Label5");
+    const QFontMetrics readout(window.findChild<const QWidget*>("Label5")->font());
+    const QRect ink = readout.tightBoundingRect(QStringLiteral("-86399.99"));
+    if (readout.ascent() + ink.bottom() >= band.height() || ink.width() >= band.width()) {
+        overflows << QStringLiteral("the seconds figure reaches row %1, %2 px wide")
+                         .arg(readout.ascent() + ink.bottom())
+                         .arg(ink.width());
+    }
+    return overflows;
 }
 
 }  // namespace morvane::test

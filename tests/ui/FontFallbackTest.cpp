@@ -2,21 +2,17 @@
 // usually stand in for them. CMake runs it with fontconfig limited to the DejaVu faces.
 #include <QFontDatabase>
 #include <QFontInfo>
-#include <QFontMetrics>
 #include <QtTest>
 
 #include "tests/ui/CaptionFit.h"
+#include "tests/ui/GoldenWindow.h"
 #include "tests/ui/UiTestSupport.h"
-#include "ui/window/WindowLayout.h"
 
 using namespace morvane;
 using morvane::test::TestGame;
+namespace golden = morvane::test::golden;
 
 namespace {
-
-QString name(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 bool installed(const QString& family) {
     return QFontDatabase::families().contains(family, Qt::CaseInsensitive);
@@ -41,62 +37,26 @@ private slots:
         QVERIFY(installed(QStringLiteral("DejaVu Sans")));
     }
 
-    // Each font the layout asks for resolves to a face that exists, at the classic pixel size
-    // and weight.
-    void standInsAreInstalledFaces() {
+    // Each font the window asks for resolves to a face that exists, at the classic pixel size
+    // and weight, and every caption still fits its control in it.
+    void standInsAreInstalledFacesThatTheCaptionsFit() {
         TestGame game;
         QVERIFY(game.showActive());
-        struct Expected {
-            const char* control;
-            int pixelSize;
-            bool bold;
-        };
-        for (const auto& [control, pixelSize, bold] :
-             {Expected{"Label1", 11, false}, Expected{"Label3", 11, true},
-              Expected{"Label5", 29, false}, Expected{"Option3", 11, false},
-              Expected{"Command1", 11, false}, Expected{"Frame1", 11, false},
-              Expected{"Text1", 11, false}}) {
-            const QFont font = game.control(control)->font();
+        for (const golden::Control& control : golden::kControls) {
+            if (control.font == nullptr)
+                continue;
+            const QFont font = game.control(control.name)->font();
             const QFontInfo info(font);
-            qInfo("%s asks for \"%s\" %gpt, weight %d; gets \"%s\" %dpx, weight %d", control,
+            qInfo("%s asks for \"%s\" %gpt, weight %d; gets \"%s\" %dpx, weight %d", control.name,
                   qPrintable(font.family()), font.pointSizeF(), font.weight(),
                   qPrintable(info.family()), info.pixelSize(), info.weight());
-            QVERIFY2(installed(info.family()), control);
-            QVERIFY2(!info.exactMatch(), control);
-            QCOMPARE(info.pixelSize(), pixelSize);
-            QCOMPARE(info.bold(), bold);
+            QVERIFY2(installed(info.family()), control.name);
+            QVERIFY2(!info.exactMatch(), control.name);
+            QCOMPARE(info.pixelSize(), control.font->pixelSize);
+            QCOMPARE(info.bold(), control.font->bold);
         }
-    }
-
-    void captionsStillFitTheirControls() {
-        TestGame game;
-        QVERIFY(game.showActive());
-        QStringList tooWide;
-        for (const ControlSpec& controlSpec : WindowLayout::controls()) {
-            if (controlSpec.caption.empty())
-                continue;
-            const QWidget* widget = game.control(controlSpec.name.data());
-            const test::CaptionFit fit = test::measureCaption(*widget, name(controlSpec.caption));
-            const QString line = QStringLiteral("%1 \"%2\" in %3: %4 x %5 px in %6 x %7")
-                                     .arg(name(controlSpec.name), name(controlSpec.caption),
-                                          QFontInfo(widget->font()).family())
-                                     .arg(fit.width)
-                                     .arg(fit.height)
-                                     .arg(fit.room)
-                                     .arg(fit.roomHeight);
-            qInfo("%s", qPrintable(line));
-            if (!fit.fits())
-                tooWide << line;
-        }
-        QVERIFY2(tooWide.isEmpty(), qPrintable(tooWide.join(QStringLiteral("; "))));
-
-        // The seconds figure fits its band from the top, the widest plausible value included.
-        const QFontMetrics readout(game.control("Label5")->font());
-        const QRect ink = readout.tightBoundingRect(QStringLiteral("-86399.99"));
-        QVERIFY2(
-            readout.ascent() + ink.bottom() < 33,
-            qPrintable(QStringLiteral("ink reaches row %1").arg(readout.ascent() + ink.bottom())));
-        QVERIFY2(ink.width() < 281, qPrintable(QStringLiteral("ink %1 px wide").arg(ink.width())));
+        const QStringList overflows = test::captionOverflows(game.window);
+        QVERIFY2(overflows.isEmpty(), qPrintable(overflows.join(QStringLiteral("; "))));
     }
 };
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QPoint>
@@ -78,6 +79,29 @@ inline void whenModalShown(std::function<void(QWidget*)> action) {
         action(modal);
     });
     poll->start();
+}
+
+// The ways a player closes a message box.
+enum class Dismissal { OkButton, Escape, Return, SpaceOnOk, CloseButton };
+
+inline void dismiss(QWidget* box, Dismissal way) {
+    auto* messageBox = qobject_cast<QMessageBox*>(box);
+    QAbstractButton* ok = messageBox != nullptr ? messageBox->buttons().value(0) : nullptr;
+    if (ok == nullptr)
+        way = Dismissal::CloseButton;
+    switch (way) {
+        case Dismissal::OkButton:
+            return QTest::mouseClick(ok, Qt::LeftButton);
+        case Dismissal::Escape:
+            return QTest::keyClick(box, Qt::Key_Escape);
+        case Dismissal::Return:
+            return QTest::keyClick(box, Qt::Key_Return);
+        case Dismissal::SpaceOnOk:
+            ok->setFocus();
+            return QTest::keyClick(ok, Qt::Key_Space);
+        case Dismissal::CloseButton:
+            box->windowHandle()->close();
+    }
 }
 
 }  // namespace morvane::test

@@ -13,6 +13,7 @@
 
 #include "app/GameProgram.h"
 #include "core/BoardState.h"
+#include "tests/ui/GoldenWindow.h"
 #include "ui/controls/PictureHolder.h"
 #include "ui/window/GameWindow.h"
 
@@ -63,8 +64,9 @@ void checkStartedWindow(GameWindow& window) {
     expect(QGuiApplication::platformName() == QLatin1String("wayland"),
            "the platform is not wayland");
     expect(window.windowHandle()->isExposed(), "the window is not exposed");
-    expect(window.size() == QSize(737, 489), "the window is not 737 x 489");
-    expect(window.windowHandle()->size() == QSize(737, 489), "the client area is not 737 x 489");
+    expect(window.size() == test::golden::kWindowSize, "the window is not at its fixed size");
+    expect(window.windowHandle()->size() == test::golden::kWindowSize,
+           "the client area is not at the window's fixed size");
 
     const BoardState& board = window.game().board();
     const QLineEdit* count = window.controls().countReadout;
@@ -87,7 +89,8 @@ int main(int argc, char* argv[]) {
             checkStartedWindow(window);
             if (failures == 0)
                 std::printf(
-                    "PASS: first frame on Wayland, 737 x 489, two clicks through the window\n");
+                    "PASS: first frame on Wayland at the fixed size, two clicks through "
+                    "the window\n");
             QCoreApplication::exit(failures == 0 ? 0 : 1);
         });
         QTimer::singleShot(20000, [] {

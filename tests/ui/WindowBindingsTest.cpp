@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include "core/BoardState.h"
+#include "tests/ui/GoldenWindow.h"
 #include "tests/ui/UiTestSupport.h"
 #include "ui/help/HelpFileLocation.h"
 #include "ui/help/HelpLauncher.h"
@@ -15,6 +16,7 @@
 using namespace morvane;
 using morvane::test::TestGame;
 using morvane::test::whenModalShown;
+namespace golden = morvane::test::golden;
 
 namespace {
 
@@ -121,12 +123,14 @@ private slots:
                                   "Label5", "Label6", "Text1", "Frame1"}) {
             game.click(game.control(inert));
         }
-        // Lines, and the hidden hand stores beside the two hand views.
-        game.clickAt({368, 160});
-        game.clickAt({340, 248});
-        game.clickAt({380, 152});
-        game.clickAt({280, 248});  // left of Picture64, over the hidden Picture63
-        game.clickAt({450, 150});  // right of Picture27, over the hidden Picture28
+        // A quarter along each line, clear of what lies over its ends; the hidden hand stores
+        // beside the two hand views.
+        for (const char* line : {"Line1", "Line2", "Line3"}) {
+            const QRect r = golden::rect(line);
+            game.clickAt(r.topLeft() + QPoint(r.width() / 4, r.height() / 4));
+        }
+        game.clickAt(golden::rect("Picture63").center());
+        game.clickAt(golden::rect("Picture28").center());
         QCOMPARE(game.countText(), QStringLiteral("1"));
         const BoardState& board = game.window.game().board();
         QCOMPARE(board.tileInHand(Hand::LetterHand), BlankTile);
@@ -164,9 +168,10 @@ private slots:
         QVERIFY(game.showActive());
         const BoardState& board = game.window.game().board();
         const auto digitsReversed = [&] { return board.tileAt(cellOf('0')) == GlyphTile('9'); };
-        game.clickAt({563, 331});  // top-left corner, under Picture45
+        const QRect inside = golden::rect("Command1").adjusted(3, 3, -3, -3);
+        game.clickAt(inside.topLeft());  // under Picture45
         QVERIFY(digitsReversed());
-        game.clickAt({637, 331});  // top-right corner, under Picture46
+        game.clickAt(inside.topRight());  // under Picture46
         QVERIFY(!digitsReversed());
         game.control("Command1")->setFocus();
         game.key(Qt::Key_Space);
@@ -223,15 +228,16 @@ private slots:
     }
 
     void aboutCountsWhenDismissed_data() {
-        QTest::addColumn<QString>("how");
-        QTest::newRow("OK button") << "ok";
-        QTest::newRow("Return") << "return";
-        QTest::newRow("Escape") << "escape";
-        QTest::newRow("close button") << "close";
+        QTest::addColumn<int>("way");
+        QTest::newRow("OK button") << int(test::Dismissal::OkButton);
+        QTest::newRow("Return") << int(test::Dismissal::Return);
+        QTest::newRow("Escape") << int(test::Dismissal::Escape);
+        QTest::newRow("Space on OK") << int(test::Dismissal::SpaceOnOk);
+        QTest::newRow("close button") << int(test::Dismissal::CloseButton);
     }
 
     void aboutCountsWhenDismissed() {
-        QFETCH(QString, how);
+        QFETCH(int, way);
         TestGame game;
         QVERIFY(game.showActive());
         QString title, text;
@@ -248,18 +254,11 @@ private slots:
             // window's font.
             hasIcon = box->icon() != QMessageBox::NoIcon ||
                       !box->button(QMessageBox::Ok)->icon().isNull();
-            classicLook = box->palette().color(QPalette::Window) == QColor(192, 192, 192) &&
+            classicLook = box->palette().color(QPalette::Window) == golden::kButtonFace &&
                           box->font() == game.window.font();
             QCOMPARE(game.countText(), QStringLiteral("1"));  // not counted while open
             game.clock.advance(7.5F);  // the seconds are read when the box closes
-            if (how == "ok")
-                QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
-            if (how == "return")
-                QTest::keyClick(box, Qt::Key_Return);
-            if (how == "escape")
-                QTest::keyClick(box, Qt::Key_Escape);
-            if (how == "close")
-                box->windowHandle()->close();
+            test::dismiss(box, static_cast<test::Dismissal>(way));
         });
         game.click(game.control("Command2"));
         QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);

@@ -1,69 +1,24 @@
 // What the window actually paints: pictures pixel for pixel, hand-view margins, lines, readouts.
 #include <QHash>
 #include <QImage>
-#include <QLabel>
 #include <QtTest>
 #include <algorithm>
 
-#include "assets/TileArtwork.h"
 #include "core/BoardState.h"
+#include "tests/ui/GoldenWindow.h"
 #include "tests/ui/UiTestSupport.h"
+#include "tests/ui/WindowPixels.h"
 #include "ui/controls/PictureHolder.h"
 
 using namespace morvane;
+using morvane::test::boardPaintMismatch;
+using morvane::test::countColour;
+using morvane::test::grabWindow;
+using morvane::test::pictureMismatch;
 using morvane::test::TestGame;
+namespace golden = morvane::test::golden;
 
 namespace {
-
-const QColor kDesktop(0, 128, 128);
-const QColor kFace(192, 192, 192);
-const QColor kWhite(255, 255, 255);
-
-QImage grabWindow(QWidget& window) {
-    QImage image = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    image.setDevicePixelRatio(1.0);
-    return image;
-}
-
-QColor at(const QImage& image, int x, int y) {
-    return image.pixelColor(x, y);
-}
-
-// Whether the inner area at `origin` shows `tile`'s picture exactly, with `background` in
-// whatever of the 29 x 29 area the picture leaves.
-QString innerAreaMismatch(const QImage& image, QPoint origin, Tile tile, const QColor& background) {
-    const TileImage& picture = TileArtwork::instance().imageOf(tile);
-    for (int y = 0; y < 29; ++y) {
-        for (int x = 0; x < 29; ++x) {
-            QColor expected = background;
-            if (x < picture.width() && y < picture.height()) {
-                const Rgb p = picture.pixel(x, y);
-                expected = QColor(p.red, p.green, p.blue);
-            }
-            if (at(image, origin.x() + x, origin.y() + y) != expected) {
-                return QStringLiteral("pixel %1,%2 of the inner area at %3,%4")
-                    .arg(x)
-                    .arg(y)
-                    .arg(origin.x())
-                    .arg(origin.y());
-            }
-        }
-    }
-    return {};
-}
-
-QPoint innerOrigin(TestGame& game, const char* holder) {
-    return game.control(holder)->mapTo(&game.window, QPoint(2, 2));
-}
-
-int countColour(const QImage& image, const QRect& area, const QColor& colour) {
-    int n = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x)
-            n += at(image, x, y) == colour ? 1 : 0;
-    }
-    return n;
-}
 
 QColor mostFrequentColour(const QImage& image, const QRect& area) {
     QHash<QRgb, int> counts;
@@ -83,51 +38,45 @@ class WindowDrawingTest : public QObject {
 private slots:
     void initTestCase() { applyApplicationLook(); }
 
-    void cellsShowTheirPicturesPixelForPixel() {
+    // Every cell shows its glyph over the desktop colour, the hand views the blank over button
+    // face, a column and a row of it to spare.
+    void firstFrameShowsEveryPicturePixelForPixel() {
         TestGame game;
         QVERIFY(game.showActive());
         const QImage image = grabWindow(game.window);
-        for (Cell cell : BoardState::cells()) {
-            const QString wrong =
-                innerAreaMismatch(image, innerOrigin(game, BoardState::holderOf(cell).data()),
-                                  GlyphTile(cell.homeCharacter()), kDesktop);
-            QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
-        }
+        const QString wrong = boardPaintMismatch(image, game.window.game().board());
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
         // The sunken edge: grey then black at the top left, white at the bottom right.
-        QCOMPARE(at(image, 16, 40), QColor(128, 128, 128));
-        QCOMPARE(at(image, 17, 41), QColor(0, 0, 0));
-        QCOMPARE(at(image, 48, 60), kWhite);
+        const QRect a = golden::cellRect(Cell::ofHome('A'));
+        QCOMPARE(image.pixelColor(a.topLeft()), golden::kEdgeShadow);
+        QCOMPARE(image.pixelColor(a.topLeft() + QPoint(1, 1)), golden::kEdgeDarkShadow);
+        QCOMPARE(image.pixelColor(a.right(), a.center().y()), golden::kEdgeLight);
     }
 
     // At a device pixel ratio of 2 the holder doubles and the picture does not.
     void picturesStayUnscaledAtOtherPixelRatios() {
         TestGame game;
         auto* holder = game.control<PictureHolder>("Picture4");
-        QImage target(66, 66, QImage::Format_RGB32);
+        QImage target(holder->size() * 2, QImage::Format_RGB32);
         target.setDevicePixelRatio(2.0);
         holder->render(&target);
         target.setDevicePixelRatio(1.0);
-        const QString wrong = innerAreaMismatch(target, QPoint(4, 4), GlyphTile('A'), kDesktop);
+        const int edge = 2 * golden::kSunkenEdge;
+        const QString wrong =
+            pictureMismatch(target, QPoint(edge, edge), GlyphTile('A'), golden::kDesktop);
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
-        QCOMPARE(at(target, 61, 61), kDesktop);
+        const QPoint lastInside(target.width() - 1 - edge, target.height() - 1 - edge);
+        QCOMPARE(target.pixelColor(lastInside), golden::kDesktop);
     }
 
-    void handViewWithTheBlankKeepsOneColumnAndRowOfBackground() {
+    // After a click the letter hand's view shows capital A whole and the cell the blank.
+    void clickedTileMovesToTheHandsView() {
         TestGame game;
         QVERIFY(game.showActive());
-        const QImage image = grabWindow(game.window);
-        for (const char* view : {"Picture64", "Picture27"}) {
-            const QString wrong =
-                innerAreaMismatch(image, innerOrigin(game, view), BlankTile, kFace);
-            QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
-        }
-        // After a click the letter hand's view shows capital A whole and the cell the blank.
         game.click(game.control("Picture4"));
-        const QImage after = grabWindow(game.window);
-        QString wrong =
-            innerAreaMismatch(after, innerOrigin(game, "Picture64"), GlyphTile('A'), kFace);
-        QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
-        wrong = innerAreaMismatch(after, innerOrigin(game, "Picture4"), BlankTile, kDesktop);
+        const BoardState& board = game.window.game().board();
+        QCOMPARE(board.tileInHand(Hand::LetterHand), GlyphTile('A'));
+        const QString wrong = boardPaintMismatch(grabWindow(game.window), board);
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
     }
 
@@ -135,38 +84,57 @@ private slots:
     void focusedButtonShowsAsTheDefault() {
         TestGame game;
         QVERIFY(game.showActive());
-        QCOMPARE(at(grabWindow(game.window), 560, 328), kWhite);  // Shuffle's raised edge
+        const QRect shuffle = golden::rect("Command1");
+        QCOMPARE(grabWindow(game.window).pixelColor(shuffle.topLeft()), golden::kEdgeLight);
         game.control("Command1")->setFocus();
         const QImage focused = grabWindow(game.window);
-        QCOMPARE(at(focused, 560, 328), QColor(0, 0, 0));
-        QCOMPARE(at(focused, 640, 384), QColor(0, 0, 0));
-        QCOMPARE(at(focused, 561, 329), kWhite);
+        QCOMPARE(focused.pixelColor(shuffle.topLeft()), golden::kEdgeDarkShadow);
+        QCOMPARE(focused.pixelColor(shuffle.bottomRight()), golden::kEdgeDarkShadow);
+        QCOMPARE(focused.pixelColor(shuffle.topLeft() + QPoint(1, 1)), golden::kEdgeLight);
     }
 
     void hiddenHoldersAreNeverDrawn() {
         TestGame game;
         QVERIFY(game.showActive());
         const QImage image = grabWindow(game.window);
-        const QColor blank(0, 0, 255);
-        // Picture45 and Picture46 over the Shuffle button; the two hand stores beside the views.
-        QCOMPARE(countColour(image, QRect(560, 312, 81, 73), blank), 0);
-        QCOMPARE(countColour(image, QRect(264, 232, 32, 33), kDesktop), 32 * 33);
-        QCOMPARE(countColour(image, QRect(433, 136, 32, 33), kDesktop), 32 * 33);
+        const Rgb blue = TileArtwork::instance().imageOf(BlankTile).pixel(0, 0);
+        // Picture45 and Picture46 over the Shuffle button; the two hand stores beside the views,
+        // less the column each shares with its view.
+        const QRect temporaries = golden::rect("Picture45")
+                                      .united(golden::rect("Picture46"))
+                                      .united(golden::rect("Command1"));
+        QCOMPARE(countColour(image, temporaries, QColor(blue.red, blue.green, blue.blue)), 0);
+        for (const QRect& store : {golden::rect("Picture63").adjusted(0, 0, -1, 0),
+                                   golden::rect("Picture28").adjusted(1, 0, 0, 0)}) {
+            QCOMPARE(countColour(image, store, golden::kDesktop), store.width() * store.height());
+        }
     }
 
+    // One pixel wide in highlight text on the desktop, under the two views and "< | >".
     void linesJoinTheHandViewsUnderTheButton() {
         TestGame game;
         QVERIFY(game.showActive());
         const QImage image = grabWindow(game.window);
-        QCOMPARE(countColour(image, QRect(329, 248, 40, 1), kWhite), 40);  // Line1 past the view
-        QCOMPARE(countColour(image, QRect(368, 152, 1, 32), kWhite), 32);  // Line2 above ...
-        QCOMPARE(countColour(image, QRect(368, 217, 1, 32), kWhite), 32);  // ... and below Command5
-        QCOMPARE(countColour(image, QRect(368, 152, 32, 1), kWhite), 32);  // Line3
-        QVERIFY(at(image, 368, 200) != kWhite);                            // covered by "< | >"
-        QCOMPARE(at(image, 328, 248), QColor(255, 255, 255));  // view's white edge over Line1
-        QCOMPARE(at(image, 369, 200), at(image, 370, 200));    // one pixel wide
-        QCOMPARE(at(image, 367, 160), kDesktop);
-        QCOMPARE(at(image, 369, 160), kDesktop);
+        const QRect button = golden::rect("Command5");
+        const QRect line1 = golden::rect("Line1").adjusted(1, 0, 0, 0);  // past Picture64's edge
+        const QRect line2 = golden::rect("Line2");
+        const QRect line3 = golden::rect("Line3").adjusted(0, 0, -1, 0);  // short of Picture27
+        for (const QRect& shown :
+             {line1, line3, line2.adjusted(0, 0, 0, button.top() - line2.bottom() - 1),
+              line2.adjusted(0, button.bottom() + 1 - line2.top(), 0, 0)}) {
+            QCOMPARE(countColour(image, shown, golden::kHighlightText),
+                     shown.width() * shown.height());
+        }
+        // Covered by the button, the line leaves no trace on it.
+        const int middle = button.center().y();
+        QVERIFY(image.pixelColor(line2.left(), middle) != golden::kHighlightText);
+        QCOMPARE(image.pixelColor(line2.left() + 1, middle),
+                 image.pixelColor(line2.left() + 2, middle));
+        // The view's own white edge over the first pixel of Line1.
+        QCOMPARE(image.pixelColor(golden::rect("Line1").topLeft()), golden::kEdgeLight);
+        const int y = line2.top() + 8;
+        QCOMPARE(image.pixelColor(line2.left() - 1, y), golden::kDesktop);
+        QCOMPARE(image.pixelColor(line2.left() + 1, y), golden::kDesktop);
     }
 
     // The classic colours hold whatever the desktop's theme: flat button-face buttons and frame,
@@ -180,28 +148,31 @@ private slots:
         game.clock.advance(12.5F);
         game.click(game.control("Picture4"));
         const QImage image = grabWindow(game.window);
-        const QColor black(0, 0, 0);
-        const QColor cyan(0, 255, 255);
-        for (const QRect& readout : {QRect(384, 264, 281, 33), QRect(674, 18, 45, 15)}) {
-            const int ink = countColour(image, readout, cyan);
+        for (const QRect& readout :
+             {golden::rect("Label5"), golden::innerRect(golden::rect("Text1"))}) {
+            const int ink = countColour(image, readout, golden::kReadoutInk);
             QVERIFY(ink > 5);
-            QCOMPARE(countColour(image, readout, black) + ink, readout.width() * readout.height());
+            QCOMPARE(countColour(image, readout, golden::kWindowText) + ink,
+                     readout.width() * readout.height());
         }
         // Command1, Command2 and Frame1, three pixels in from their edges.
-        for (const QRect& control :
-             {QRect(563, 331, 75, 51), QRect(563, 395, 75, 19), QRect(387, 307, 275, 123)})
-            QCOMPARE(mostFrequentColour(image, control), kFace);
+        for (const char* control : {"Command1", "Command2", "Frame1"}) {
+            const QRect inside = golden::rect(control).adjusted(3, 3, -3, -3);
+            QCOMPARE(mostFrequentColour(image, inside), golden::kButtonFace);
+        }
         // In the frame, with its options and buttons, nothing but the four classic greys:
         // no gradient, no smoothed text or option indicator.
-        const QRect frame(384, 304, 281, 129);
-        QCOMPARE(countColour(image, frame, kFace) + countColour(image, frame, black) +
-                     countColour(image, frame, kWhite) +
-                     countColour(image, frame, QColor(128, 128, 128)),
+        const QRect frame = golden::rect("Frame1");
+        QCOMPARE(countColour(image, frame, golden::kButtonFace) +
+                     countColour(image, frame, golden::kEdgeDarkShadow) +
+                     countColour(image, frame, golden::kEdgeLight) +
+                     countColour(image, frame, golden::kEdgeShadow),
                  frame.width() * frame.height());
-        QCOMPARE(at(image, 20, 20), kFace);   // Label1 stays a button-face panel
-        QCOMPARE(at(image, 5, 5), kDesktop);  // and the window the desktop colour
-        // Labels fill their whole rectangle: the corners of "Letters" are button face.
-        QCOMPARE(at(image, 16 + 40, 16 + 16), kFace);
+        // Label1 stays a button-face panel, filled to its corners; the window the desktop colour.
+        const QRect letters = golden::rect("Label1");
+        QCOMPARE(image.pixelColor(letters.topLeft() + QPoint(4, 4)), golden::kButtonFace);
+        QCOMPARE(image.pixelColor(letters.bottomRight()), golden::kButtonFace);
+        QCOMPARE(image.pixelColor(5, 5), golden::kDesktop);
     }
 };
 
