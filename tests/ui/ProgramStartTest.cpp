@@ -16,6 +16,15 @@ QProcessEnvironment withoutDisplay() {
     return env;
 }
 
+// Starts the program with no display, the platform (if any) in QT_QPA_PLATFORM, and arguments.
+void startWithoutDisplay(QProcess& program, const QString& platform, const QStringList& arguments) {
+    QProcessEnvironment env = withoutDisplay();
+    if (!platform.isEmpty())
+        env.insert("QT_QPA_PLATFORM", platform);
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(MORVANE_EXECUTABLE), arguments);
+}
+
 }  // namespace
 
 class ProgramStartTest : public QObject {
@@ -110,12 +119,8 @@ private slots:
     void refusesAPlatformThatIsNotInstalled() {
         QFETCH(QString, platform);
         QFETCH(QStringList, arguments);
-        QProcessEnvironment env = withoutDisplay();
-        if (!platform.isEmpty())
-            env.insert("QT_QPA_PLATFORM", platform);
         QProcess program;
-        program.setProcessEnvironment(env);
-        program.start(QStringLiteral(MORVANE_EXECUTABLE), arguments);
+        startWithoutDisplay(program, platform, arguments);
         QVERIFY(program.waitForFinished(20000));
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QCOMPARE(program.exitCode(), 2);
@@ -147,12 +152,8 @@ private slots:
     void startsOnAPlatformWithoutDisplay() {
         QFETCH(QString, platform);
         QFETCH(QStringList, arguments);
-        QProcessEnvironment env = withoutDisplay();
-        if (!platform.isEmpty())
-            env.insert("QT_QPA_PLATFORM", platform);
         QProcess program;
-        program.setProcessEnvironment(env);
-        program.start(QStringLiteral(MORVANE_EXECUTABLE), arguments);
+        startWithoutDisplay(program, platform, arguments);
         QVERIFY(program.waitForStarted());
         QVERIFY(!program.waitForFinished(1500));
         program.kill();
