@@ -247,4 +247,4 @@ private slots:
 };
 
 QTEST_MAIN(AccessibilityTest)
-#include "AccessibilityTest.moc"
+#include "tests/ui/AccessibilityTest.moc"

@@ -61,4 +61,4 @@ private slots:
 };
 
 QTEST_MAIN(FontFallbackTest)
-#include "FontFallbackTest.moc"
+#include "tests/ui/FontFallbackTest.moc"

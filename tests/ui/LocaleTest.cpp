@@ -35,4 +35,4 @@ private slots:
 };
 
 QTEST_MAIN(LocaleTest)
-#include "LocaleTest.moc"
+#include "tests/ui/LocaleTest.moc"

@@ -444,4 +444,4 @@ private slots:
 };
 
 QTEST_MAIN(MonkeyTest)
-#include "MonkeyTest.moc"
+#include "tests/ui/MonkeyTest.moc"

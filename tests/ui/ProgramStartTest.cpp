@@ -162,4 +162,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(ProgramStartTest)
-#include "ProgramStartTest.moc"
+#include "tests/ui/ProgramStartTest.moc"

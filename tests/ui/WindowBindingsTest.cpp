@@ -321,4 +321,4 @@ private slots:
 };
 
 QTEST_MAIN(WindowBindingsTest)
-#include "WindowBindingsTest.moc"
+#include "tests/ui/WindowBindingsTest.moc"

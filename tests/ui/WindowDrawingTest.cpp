@@ -177,4 +177,4 @@ private slots:
 };
 
 QTEST_MAIN(WindowDrawingTest)
-#include "WindowDrawingTest.moc"
+#include "tests/ui/WindowDrawingTest.moc"

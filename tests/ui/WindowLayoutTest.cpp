@@ -272,4 +272,4 @@ private:
 };
 
 QTEST_MAIN(WindowLayoutTest)
-#include "WindowLayoutTest.moc"
+#include "tests/ui/WindowLayoutTest.moc"
