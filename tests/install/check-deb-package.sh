@@ -9,16 +9,11 @@
 #     build log with Debian's flags (blhc --bindnow);
 #   - a second build from another folder, later, giving the same .deb files byte for byte.
 #
-#   check-deb-package.sh [--with-tests] SOURCE_DIR
-# The packages are built without their tests (nocheck) unless --with-tests is given, as
-# test.sh has run them already. Needs dpkg-dev, debhelper, lintian, devscripts and blhc.
+#   check-deb-package.sh SOURCE_DIR
+# The packages are built without their tests (nocheck): test.sh has run them already.
+# Needs dpkg-dev, debhelper, lintian, devscripts and blhc.
 set -uo pipefail
 
-with_tests=false
-if [[ "${1:-}" == --with-tests ]]; then
-    with_tests=true
-    shift
-fi
 source_dir="$(cd "$1" && pwd)"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
@@ -40,11 +35,10 @@ copy_tree() {
 
 # dpkg-buildpackage in FOLDER with ARGUMENTS; its log is FOLDER/../build.log.
 build_package() {
-    local folder="$1" options=() status
+    local folder="$1" status
     shift
-    $with_tests || options=(DEB_BUILD_OPTIONS=nocheck DEB_BUILD_PROFILES=nocheck)
-    (cd "$folder" && env "${options[@]}" dpkg-buildpackage -us -uc "$@") \
-        >"$folder/../build.log" 2>&1
+    (cd "$folder" && DEB_BUILD_OPTIONS=nocheck DEB_BUILD_PROFILES=nocheck \
+        dpkg-buildpackage -us -uc "$@") >"$folder/../build.log" 2>&1
     status=$?
     if [[ $status -ne 0 ]]; then
         tail -n 40 "$folder/../build.log"
@@ -66,15 +60,18 @@ dsc="$first/morvane_${version}.dsc"
 
 [[ "$(dpkg-deb -f "$deb" Package)" == morvane ]] || fail "package name"
 [[ "$(dpkg-deb -f "$deb" Version)" == "$version" ]] || fail "version $(dpkg-deb -f "$deb" Version)"
-depends="$(dpkg-deb -f "$deb" Depends)"
+# FIELD of the package names each PACKAGE (an extended regular expression).
+expect_relations() {
+    local field="$1" value package
+    shift
+    value="$(dpkg-deb -f "$deb" "$field")"
+    for package in "$@"; do
+        grep -qE "(^|, )$package( |,|$)" <<<"$value" || fail "$field lacks $package: $value"
+    done
+}
 # Debian 13 renamed Qt's core library for 64-bit time (libqt6core6t64).
-for dependency in fonts-liberation libqt6widgets6 libqt6gui6 'libqt6core6(t64)?' libxcb1 libc6; do
-    grep -qE "(^|, )$dependency( |,|$)" <<<"$depends" || fail "Depends lacks $dependency: $depends"
-done
-recommends="$(dpkg-deb -f "$deb" Recommends)"
-for recommended in qt6-wayland xdg-utils; do
-    grep -qE "(^|, )$recommended( |,|$)" <<<"$recommends" || fail "Recommends lacks $recommended"
-done
+expect_relations Depends fonts-liberation libqt6widgets6 libqt6gui6 'libqt6core6(t64)?' libxcb1 libc6
+expect_relations Recommends qt6-wayland xdg-utils
 app_id="org.morvane.morvane"
 contents="$(dpkg-deb -c "$deb" | awk '{print $6}')"
 for path in games/morvane "share/applications/$app_id.desktop" \
@@ -120,4 +117,4 @@ if [[ $failures -gt 0 ]]; then
     echo "$failures problem(s) with the Debian package"
     exit 1
 fi
-echo "$(basename "$deb"): all checks passed (Depends: $depends)"
+echo "$(basename "$deb"): all checks passed (Depends: $(dpkg-deb -f "$deb" Depends))"

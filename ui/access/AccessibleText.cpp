@@ -6,10 +6,6 @@ namespace morvane {
 
 namespace {
 
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString spokenTileName(Tile tile) {
     if (tile.isBlank())
         return QStringLiteral("empty");
@@ -43,11 +39,11 @@ QString AccessibleText::handDescription(Hand hand) {
 }
 
 QString AccessibleText::countName(std::string_view countText) {
-    return QStringLiteral("Count ") + fromUtf8(countText);
+    return QStringLiteral("Count ") + QString::fromUtf8(countText);
 }
 
 QString AccessibleText::elapsedName(std::string_view elapsedText) {
-    return QStringLiteral("Seconds ") + fromUtf8(elapsedText);
+    return QStringLiteral("Seconds ") + QString::fromUtf8(elapsedText);
 }
 
 QString AccessibleText::exchangeHandsName() {

@@ -42,21 +42,19 @@ void HelpLauncher::open() {
     process->setProcessChannelMode(QProcess::ForwardedChannels);
     // The message box runs an event loop of its own, which would delete the process while it
     // is still telling its news: the box waits until the process is done.
-    const auto failed = [this, process] {
+    const auto done = [this, process](bool opened) {
         process->deleteLater();
-        QMetaObject::invokeMethod(this, &HelpLauncher::showFailure, Qt::QueuedConnection);
+        if (!opened)
+            QMetaObject::invokeMethod(this, &HelpLauncher::showFailure, Qt::QueuedConnection);
     };
     connect(process, &QProcess::finished, this,
-            [process, failed](int exitCode, QProcess::ExitStatus exitStatus) {
-                if (exitStatus != QProcess::NormalExit || exitCode != 0)
-                    failed();
-                else
-                    process->deleteLater();
+            [done](int exitCode, QProcess::ExitStatus exitStatus) {
+                done(exitStatus == QProcess::NormalExit && exitCode == 0);
             });
     // A program that cannot be started never finishes.
-    connect(process, &QProcess::errorOccurred, this, [failed](QProcess::ProcessError error) {
+    connect(process, &QProcess::errorOccurred, this, [done](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart)
-            failed();
+            done(false);
     });
     process->start(opener_, {QUrl::fromLocalFile(file.absoluteFilePath()).toString()});
 }

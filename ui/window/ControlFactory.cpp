@@ -15,10 +15,6 @@ namespace morvane {
 
 namespace {
 
-QString toQString(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 using ControlFactory::toPixels;
 
 QRect pixelRect(const TwipRect& rect) {
@@ -33,7 +29,7 @@ QRect pixelRect(const TwipLine& line) {
 }
 
 QLabel* createLabel(const ControlSpec& controlSpec, QWidget& container) {
-    auto* label = new QLabel(toQString(controlSpec.caption), &container);
+    auto* label = new QLabel(QString::fromLatin1(controlSpec.caption), &container);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(false);
     label->setMargin(0);
@@ -52,15 +48,15 @@ BuiltControl createWidget(const ControlSpec& controlSpec, QWidget& container) {
             return createLabel(controlSpec, container);
         case ControlKind::TextBox: {
             auto* edit = new SunkenLineEdit(&container);
-            edit->setText(toQString(controlSpec.caption));
+            edit->setText(QString::fromLatin1(controlSpec.caption));
             return edit;
         }
         case ControlKind::Frame:
-            return new CaptionedFrame(toQString(controlSpec.caption), &container);
+            return new CaptionedFrame(QString::fromLatin1(controlSpec.caption), &container);
         case ControlKind::OptionButton:
-            return new LevelOption(toQString(controlSpec.caption), &container);
+            return new LevelOption(QString::fromLatin1(controlSpec.caption), &container);
         case ControlKind::PushButton:
-            return new ClassicPushButton(toQString(controlSpec.caption), &container);
+            return new ClassicPushButton(QString::fromLatin1(controlSpec.caption), &container);
         case ControlKind::Line:
             // Every line of the window is horizontal or vertical: a one-pixel strip.
             return new QWidget(&container);
@@ -105,7 +101,7 @@ QWidget* ControlFactory::asWidget(const BuiltControl& control) {
 BuiltControl ControlFactory::create(const ControlSpec& controlSpec, QWidget& container) {
     const BuiltControl control = createWidget(controlSpec, container);
     QWidget* widget = asWidget(control);
-    widget->setObjectName(toQString(controlSpec.name));
+    widget->setObjectName(QString::fromLatin1(controlSpec.name));
     widget->setGeometry(controlSpec.kind == ControlKind::Line ? pixelRect(controlSpec.line)
                                                               : pixelRect(controlSpec.rect));
     applyColours(*widget, controlSpec);

@@ -28,13 +28,9 @@ struct BuiltFrom {
     BuiltControl control;
 };
 
-QString toQString(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 void setUpWindow(QWidget& window) {
     const WindowSpec& windowSpec = WindowLayout::window();
-    window.setWindowTitle(toQString(windowSpec.title));
+    window.setWindowTitle(QString::fromLatin1(windowSpec.title));
     window.setFixedSize(ControlFactory::toPixels(windowSpec.clientWidth),
                         ControlFactory::toPixels(windowSpec.clientHeight));
     // A fixed size leaves nothing to maximise to.
