@@ -85,7 +85,7 @@ int runGame(int argc, char** argv, const StartupObserver& observer) {
         stepDone("show");
         status = QApplication::exec();
     }
-    if (QGuiApplication::platformName() == QLatin1String("wayland"))
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
         endWithoutTearingDownQt(status);
     return status;
 }
