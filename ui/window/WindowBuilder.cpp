@@ -28,11 +28,11 @@ struct BuiltFrom {
     BuiltControl control;
 };
 
-void setUpWindow(QWidget& window) {
+void setUpWindow(QWidget& window, TwipScale scale) {
     const WindowSpec& windowSpec = WindowLayout::window();
     window.setWindowTitle(QString::fromLatin1(windowSpec.title));
-    window.setFixedSize(ControlFactory::toPixels(windowSpec.clientWidth),
-                        ControlFactory::toPixels(windowSpec.clientHeight));
+    window.setFixedSize(scale.pixels(windowSpec.clientWidth),
+                        scale.pixels(windowSpec.clientHeight));
     // A fixed size leaves nothing to maximise to.
     window.setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     QPalette palette = ClassicPalette::base();
@@ -44,12 +44,13 @@ void setUpWindow(QWidget& window) {
     // Placement is left to the window system: the window is never moved from code.
 }
 
-std::vector<BuiltFrom> createControls(QWidget& window) {
+std::vector<BuiltFrom> createControls(QWidget& window, TwipScale scale) {
     const auto controls = WindowLayout::controls();
     std::vector<BuiltFrom> built;
     built.reserve(controls.size());
-    const auto create = [&built](const ControlSpec& controlSpec, QWidget& container) {
-        return built.emplace_back(controlSpec, ControlFactory::create(controlSpec, container))
+    const auto create = [&built, scale](const ControlSpec& controlSpec, QWidget& container) {
+        return built
+            .emplace_back(controlSpec, ControlFactory::create(controlSpec, container, scale))
             .control;
     };
     const auto frameSpec = std::ranges::find(controls, ControlKind::Frame, &ControlSpec::kind);
@@ -197,8 +198,9 @@ void describeControls(const WindowControls& controls) {
 }  // namespace
 
 WindowControls WindowBuilder::build(QWidget& window, const TilePixmaps& pixmaps) {
-    setUpWindow(window);
-    const std::vector<BuiltFrom> built = createControls(window);
+    const TwipScale scale = TwipScale::of(window);
+    setUpWindow(window, scale);
+    const std::vector<BuiltFrom> built = createControls(window, scale);
     showFirstPictures(built, pixmaps);
     chainFocusOrder(built);
     groupLevelOptions(built);
