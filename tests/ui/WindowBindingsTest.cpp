@@ -244,6 +244,7 @@ private slots:
         int buttons = 0;
         bool hasIcon = true;
         bool classicLook = false;
+        QString okText;
         whenModalShown([&](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
             QVERIFY(box != nullptr);
@@ -254,6 +255,8 @@ private slots:
             // window's font.
             hasIcon = box->icon() != QMessageBox::NoIcon ||
                       !box->button(QMessageBox::Ok)->icon().isNull();
+            // Plain "OK", whatever a desktop theme would call the button ("&OK" on some).
+            okText = box->button(QMessageBox::Ok)->text();
             classicLook = box->palette().color(QPalette::Window) == golden::kButtonFace &&
                           box->font() == game.window.font();
             QCOMPARE(game.countText(), QStringLiteral("1"));  // not counted while open
@@ -266,6 +269,7 @@ private slots:
         QVERIFY(!text.isEmpty() && !text.contains('\n'));
         QCOMPARE(buttons, 1);
         QVERIFY(!hasIcon);
+        QCOMPARE(okText, QStringLiteral("OK"));
         QVERIFY(classicLook);
         QCOMPARE(game.countText(), QStringLiteral("2"));
         QCOMPARE(game.control<QLabel>("Label5")->text(), QStringLiteral("7.5"));

@@ -63,7 +63,7 @@ private slots:
         QCOMPARE(game.window.minimumSize(), golden::kWindowSize);
         QCOMPARE(game.window.maximumSize(), golden::kWindowSize);
         QCOMPARE(game.window.windowTitle(), QStringLiteral("Zandorel"));
-        QVERIFY(game.window.findChildren<QLayout*>().isEmpty());
+        QVERIFY(game.inWindow<QLayout>().isEmpty());
         const QIcon icon = game.window.windowIcon();
         const QList<QSize> iconSizes = icon.availableSizes();
         QVERIFY2(iconSizes.contains(QSize(32, 32)) && iconSizes.contains(QSize(16, 16)),
@@ -129,7 +129,7 @@ private slots:
             if (control.rect != frame->geometry() && frame->geometry().contains(control.rect))
                 QCOMPARE(game.control(control.name)->parentWidget(), frame);
         }
-        for (QPushButton* button : game.window.findChildren<QPushButton*>()) {
+        for (QPushButton* button : game.inWindow<QPushButton>()) {
             QVERIFY(!button->isDefault());
             QVERIFY(!button->autoDefault());
         }
@@ -200,7 +200,7 @@ private slots:
         for (Cell cell : BoardState::cells())
             check(BoardState::holderOf(cell).data(), QPalette::Window, golden::kDesktop);
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral("; "))));
-        for (QLabel* label : game.window.findChildren<QLabel*>()) {
+        for (QLabel* label : game.inWindow<QLabel>()) {
             QVERIFY2(label->autoFillBackground(), "labels are opaque");
             // Every text from the top; only the seconds figure stands at the right of its band.
             const bool right = label->objectName() == QLatin1String("Label5");

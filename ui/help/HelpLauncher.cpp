@@ -7,7 +7,9 @@
 #include <QShortcut>
 #include <QUrl>
 #include <QWidget>
+
 #include <utility>
+#include "ui/help/ClassicMessageBox.h"
 
 namespace morvane {
 
@@ -21,9 +23,10 @@ QString failureMessage(const QString& helpFile) {
 
 HelpLauncher::HelpLauncher(QWidget& window, QString helpFile, QString opener)
     : QObject(&window),
-      window_(window),
       helpFile_(std::move(helpFile)),
-      opener_(std::move(opener)) {
+      opener_(std::move(opener)),
+      failureBox_(ClassicMessageBox::create(window, QStringLiteral("HelpFailureBox"),
+                                            failureMessage(helpFile_))) {
     auto* shortcut = new QShortcut(QKeySequence(Qt::Key_F1), &window);
     shortcut->setContext(Qt::WindowShortcut);
     connect(shortcut, &QShortcut::activated, this, &HelpLauncher::open);
@@ -60,11 +63,7 @@ void HelpLauncher::open() {
 }
 
 void HelpLauncher::showFailure() {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Morvane"), failureMessage(helpFile_),
-                    QMessageBox::Ok, &window_);
-    box.setTextFormat(Qt::PlainText);
-    box.setObjectName(QStringLiteral("HelpFailureBox"));
-    box.exec();
+    failureBox_->exec();
 }
 
 }  // namespace morvane

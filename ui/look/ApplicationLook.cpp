@@ -10,6 +10,9 @@
 namespace morvane {
 
 void applyApplicationLook() {
+    // A style sheet given at start (-stylesheet) would wrap every window's style and redraw the
+    // readouts in its own colours; the windows are built after this, with none.
+    qApp->setStyleSheet(QString());
     // The application takes ownership of the style.
     QApplication::setStyle(new ClassicStyle);
     ClassicFonts::installSubstitutions();

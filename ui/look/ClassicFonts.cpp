@@ -23,12 +23,21 @@ QFont ClassicFonts::font(const FontSpec& fontSpec) {
         QString::fromLatin1(fontSpec.face.data(), static_cast<qsizetype>(fontSpec.face.size())));
     font.setPointSizeF(fontSpec.points);
     font.setWeight(static_cast<QFont::Weight>(fontSpec.weight));
-    font.setItalic(false);
+    // Every attribute is set, even to its default: an attribute left unset is taken from the
+    // application's font, which a desktop may change while the game runs.
+    font.setStyle(QFont::StyleNormal);
     font.setUnderline(false);
+    font.setOverline(false);
     font.setStrikeOut(false);
+    font.setFixedPitch(false);
+    font.setKerning(true);
+    font.setStretch(QFont::AnyStretch);
+    font.setCapitalization(QFont::MixedCase);
+    font.setLetterSpacing(QFont::PercentageSpacing, 100);
+    font.setWordSpacing(0);
     // The faces stand for bitmap fonts, which were never smoothed: every pixel of a letter is
     // ink or background, so the readouts' digits are pure cyan on black and captions crisp.
-    font.setStyleStrategy(QFont::NoAntialias);
+    font.setStyleHint(QFont::AnyStyle, QFont::NoAntialias);
     font.setHintingPreference(QFont::PreferFullHinting);
     return font;
 }

@@ -16,6 +16,7 @@
 #include "ui/controls/SunkenLineEdit.h"
 #include "ui/look/ClassicFonts.h"
 #include "ui/look/ClassicPalette.h"
+#include "ui/look/WindowLook.h"
 #include "ui/window/ControlFactory.h"
 
 namespace morvane {
@@ -206,6 +207,7 @@ WindowControls WindowBuilder::build(QWidget& window, const TilePixmaps& pixmaps)
     groupLevelOptions(built);
     WindowControls controls = handOver(built);
     describeControls(controls);
+    WindowLook::adopt(window);
     return controls;
 }
 
