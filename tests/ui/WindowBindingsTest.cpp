@@ -9,6 +9,7 @@
 
 #include "core/BoardState.h"
 #include "tests/ui/GoldenWindow.h"
+#include "tests/ui/HeldKey.h"
 #include "tests/ui/UiTestSupport.h"
 #include "ui/help/HelpFileLocation.h"
 #include "ui/help/HelpLauncher.h"
@@ -160,6 +161,39 @@ private slots:
                          true);
         QApplication::sendEvent(game.control("Command5"), &repeat);
         QCOMPARE(game.countText(), QStringLiteral("6"));
+    }
+
+    // However long a key is held and however the desktop repeats it, a push button acts once,
+    // as for one stroke: the About box opened by Return stays open, and Space acts on release.
+    void heldKeyActsOnce_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("key");
+        // The About box's own OK button takes Return as well; Shuffle is a button like "< | >".
+        for (const char* button : {"Command5", "Command2"}) {
+            for (const auto key : {Qt::Key_Return, Qt::Key_Space}) {
+                QTest::addRow("%s %s", button, key == Qt::Key_Return ? "Return" : "Space")
+                    << QString::fromLatin1(button) << int(key);
+            }
+        }
+    }
+
+    void heldKeyActsOnce() {
+        QFETCH(QString, button);
+        QFETCH(int, key);
+        const auto stroke = [&](bool held) {
+            TestGame game;
+            if (!game.showActive())
+                return test::Outcome{};
+            game.click(game.control("Picture4"));  // something to move
+            game.control(qPrintable(button))->setFocus();
+            return test::strokeKey(game, key, held);
+        };
+        const test::Outcome tap = stroke(false);
+        const test::Outcome held = stroke(true);
+        QVERIFY(tap.done && held.done);
+        QCOMPARE(held.count, tap.count);
+        QVERIFY(held.board == tap.board);
+        QCOMPARE(held.boxOpen, tap.boxOpen);
     }
 
     // The hidden shuffle temporaries over its upper corners do not shield the button.
