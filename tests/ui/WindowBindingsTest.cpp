@@ -100,13 +100,14 @@ private slots:
         QCOMPARE(game.countText(), QStringLiteral("1"));
     }
 
-    // Only the primary button presses a push button or an option and moves the focus to it.
+    // Only the primary button clicks a cell, a push button or an option and moves the focus
+    // to it.
     void otherMouseButtonsChangeNothing() {
         TestGame game;
         QVERIFY(game.showActive());
         const QImage before = game.window.grab().toImage();
-        for (const char* name :
-             {"Command5", "Command1", "Command2", "Option1", "Option2", "Option3"}) {
+        for (const char* name : {"Picture4", "Picture64", "Command5", "Command1", "Command2",
+                                 "Option1", "Option2", "Option3"}) {
             for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
                 QTest::mouseDClick(game.window.windowHandle(), button, {},
                                    game.centreOf(game.control(name)));

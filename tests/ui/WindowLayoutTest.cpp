@@ -84,6 +84,24 @@ private slots:
 
     // Asked to maximise, as the maximise button of a frame that Qt draws itself asks, the
     // fixed-size window stays as and where it is; it still minimises.
+    // The window grows with its fonts, however the desktop scales: twips become pixels by the
+    // resolution the fonts are drawn at, whether Qt scales the window to it or not, and every
+    // caption stays whole. Run again at 120 dpi in each of Qt's scaling modes.
+    void growsWithItsFonts() {
+        TestGame game;
+        const qreal dpr = game.window.devicePixelRatioF();
+        const qreal fontDpi = game.window.logicalDpiY() * dpr;
+        if (const int expected = qEnvironmentVariableIntValue("MORVANE_EXPECTED_FONT_DPI"))
+            QCOMPARE(qRound(fontDpi), expected);
+        const auto onScreen = [dpr](int logical) { return qFloor(logical * dpr + 0.01); };
+        const auto fromTwips = [fontDpi](int twips) { return qRound(twips * fontDpi / 1440); };
+        const WindowSpec& windowSpec = WindowLayout::window();
+        QCOMPARE(onScreen(game.window.width()), fromTwips(windowSpec.clientWidth));
+        QCOMPARE(onScreen(game.window.height()), fromTwips(windowSpec.clientHeight));
+        const QStringList overflows = test::captionOverflows(game.window);
+        QVERIFY2(overflows.isEmpty(), qPrintable(overflows.join(QStringLiteral("; "))));
+    }
+
     void fixedWindowIgnoresMaximising() {
         TestGame game;
         QVERIFY(game.showActive());

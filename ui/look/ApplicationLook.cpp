@@ -1,6 +1,7 @@
 #include "ui/look/ApplicationLook.h"
 
 #include <QApplication>
+#include <QScreen>
 
 #include "ui/look/ClassicFonts.h"
 #include "ui/look/ClassicPalette.h"
@@ -17,7 +18,9 @@ void applyApplicationLook() {
     QApplication::setStyle(new ClassicStyle);
     ClassicFonts::installSubstitutions();
     QApplication::setPalette(ClassicPalette::base());
-    QApplication::setFont(ClassicFonts::font(WindowLayout::window().font));
+    QApplication::setFont(
+        ClassicFonts::font(WindowLayout::window().font,
+                           qRound(QGuiApplication::primaryScreen()->logicalDotsPerInchY())));
 }
 
 }  // namespace morvane

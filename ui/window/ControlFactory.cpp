@@ -108,7 +108,7 @@ BuiltControl ControlFactory::create(const ControlSpec& controlSpec, QWidget& con
                                                               : scale.rect(controlSpec.rect));
     applyColours(*widget, controlSpec);
     if (controlSpec.font)
-        widget->setFont(ClassicFonts::font(*controlSpec.font));
+        widget->setFont(ClassicFonts::font(*controlSpec.font, scale.dotsPerInch()));
     if (!controlSpec.visible)
         widget->hide();
     return control;

@@ -30,6 +30,7 @@ public:
     // The logical resolution of the screen `widget` is on, which its fonts use.
     static TwipScale of(const QWidget& widget);
 
+    constexpr int dotsPerInch() const { return dotsPerInch_; }
     constexpr int pixels(int twips) const {
         return (twips * dotsPerInch_ + kTwipsPerInch / 2) / kTwipsPerInch;
     }

@@ -41,7 +41,7 @@ void setUpWindow(QWidget& window, TwipScale scale) {
                      ClassicPalette::colour(windowSpec.background));
     window.setPalette(palette);
     window.setAutoFillBackground(true);
-    window.setFont(ClassicFonts::font(windowSpec.font));
+    window.setFont(ClassicFonts::font(windowSpec.font, scale.dotsPerInch()));
     // Placement is left to the window system: the window is never moved from code.
 }
 
