@@ -6,5 +6,5 @@
 # shellcheck disable=SC2034
 BUILD_PACKAGES=(build-essential cmake pkgconf qt6-base-dev libxcb1-dev fonts-liberation)
 TEST_PACKAGES=("${BUILD_PACKAGES[@]}" libgtest-dev libgmock-dev libxcb-xtest0-dev xvfb xauth desktop-file-utils
-    appstream file dpkg-dev valgrind clang libclang-rt-dev qt6-base-private-dev
+    appstream file dpkg-dev valgrind clang libclang-rt-dev qt6-base-private-dev qt6-gtk-platformtheme
     fonts-dejavu-extra lintian weston "libweston-*-dev" qt6-wayland debhelper devscripts blhc git)
