@@ -181,7 +181,13 @@ private slots:
         const QString sheet = QStringLiteral("QToolTip { color: black; } QWidget { color: red; }");
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
         QApplication::setPalette(QPalette(QColor(40, 40, 40), QColor(30, 30, 30)));
-        QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 16));
+        // As a desktop writes its font, every attribute given, and some a desktop could add.
+        QFont desktopFont;
+        QVERIFY(desktopFont.fromString(QStringLiteral("DejaVu Sans,16,-1,5,700,1,1,1,1,0")));
+        desktopFont.setCapitalization(QFont::AllUppercase);
+        desktopFont.setLetterSpacing(QFont::PercentageSpacing, 150);
+        desktopFont.setStretch(QFont::Expanded);
+        QApplication::setFont(desktopFont);
         qApp->setStyleSheet(sheet);
         QApplication::setLayoutDirection(Qt::RightToLeft);
         inTheSameLook(game);
