@@ -5,8 +5,10 @@
 // and while it is down the repeats come as plain releases and presses, unmarked, as Qt passes
 // them on when it has not yet seen the next one (it often has not while the window repaints);
 // elsewhere they come as a Wayland client makes them itself, each marked as a repeat.
+#if defined(MORVANE_TEST_XTEST)
 #include <xcb/xcb.h>
 #include <xcb/xtest.h>
+#endif
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -32,6 +34,7 @@ struct Outcome {
     bool boxOpen = false;
 };
 
+#if defined(MORVANE_TEST_XTEST)
 // The X server's code for the key that types `keysym`, or 0.
 inline xcb_keycode_t x11KeycodeOf(xcb_connection_t* connection, xcb_keysym_t keysym) {
     const xcb_setup_t* setup = xcb_get_setup(connection);
@@ -54,15 +57,19 @@ inline xcb_keycode_t x11KeycodeOf(xcb_connection_t* connection, xcb_keysym_t key
     return found;
 }
 
-// Presses or releases `key` (Space or Return) on the X server's keyboard, as a finger would.
-inline void x11Key(int key, bool press) {
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* connection = x11->connection();
-    const xcb_keysym_t keysym = key == Qt::Key_Space ? 0x0020 : 0xff0d;
-    xcb_test_fake_input(connection, press ? XCB_KEY_PRESS : XCB_KEY_RELEASE,
-                        x11KeycodeOf(connection, keysym), XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
-    xcb_flush(connection);
+inline xcb_connection_t* x11Connection() {
+    return qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
 }
+
+// Presses or releases the key with the X server's code `keycode` on the server's keyboard, as
+// a finger would.
+inline void x11Key(xcb_keycode_t keycode, bool press) {
+    xcb_test_fake_input(x11Connection(), press ? XCB_KEY_PRESS : XCB_KEY_RELEASE, keycode,
+                        XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
+    xcb_flush(x11Connection());
+}
+
+#endif
 
 // A release or press as the window receives it: marked as a repeat or not, from the key with
 // the X server's code `keycode` (0 where there is none).
@@ -85,7 +92,11 @@ inline void windowKey(int key, bool press, bool repeat, quint32 keycode = 0) {
 // came of it and closes any box it left open.
 inline Outcome strokeKey(TestGame& game, int key, bool held) {
     Outcome outcome;
+#if defined(MORVANE_TEST_XTEST)
     const bool x11 = QGuiApplication::platformName() == QLatin1String("xcb");
+#else
+    const bool x11 = false;
+#endif
     const std::chrono::milliseconds hold = held ? 300ms : 40ms;
     // Every step comes from a timer: a key that opens the About box stays in the box's own
     // event loop until the box closes.
@@ -93,22 +104,24 @@ inline Outcome strokeKey(TestGame& game, int key, bool held) {
         QTimer::singleShot(when, &game.window, step);
     };
     quint32 keycode = 0;
+#if defined(MORVANE_TEST_XTEST)
     if (x11) {
-        auto* x11App = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-        keycode = x11KeycodeOf(x11App->connection(), key == Qt::Key_Space ? 0x0020 : 0xff0d);
-        at(0ms, [key] { x11Key(key, true); });
-    } else {
-        at(0ms, [key] { windowKey(key, true, false); });
+        const xcb_keycode_t code =
+            x11KeycodeOf(x11Connection(), key == Qt::Key_Space ? 0x0020 : 0xff0d);
+        keycode = code;
+        at(0ms, [code] { x11Key(code, true); });
+        at(hold, [code] { x11Key(code, false); });
     }
+#endif
+    if (!x11)
+        at(0ms, [key] { windowKey(key, true, false); });
     for (auto when = 60ms; when < hold; when += 30ms) {
         at(when, [key, keycode, x11] {
             windowKey(key, false, !x11, keycode);
             windowKey(key, true, !x11, keycode);
         });
     }
-    if (x11)
-        at(hold, [key] { x11Key(key, false); });
-    else
+    if (!x11)
         at(hold, [key] { windowKey(key, false, false); });
     at(hold + 300ms, [&] {
         outcome.count = game.countText();
