@@ -80,6 +80,13 @@ for path in games/morvane "share/applications/$app_id.desktop" \
     "share/icons/hicolor/16x16/apps/$app_id.png" "share/icons/hicolor/128x128/apps/$app_id.png"; do
     grep -qx "\./usr/$path" <<<"$contents" || fail "package lacks /usr/$path"
 done
+# Every language's message catalogue, manual page and help page.
+for language in $(grep -v '^#' "$source_dir/po/LINGUAS"); do
+    for path in "share/locale/$language/LC_MESSAGES/morvane.mo" \
+        "share/man/$language/man6/morvane.6.gz" "share/morvane/Morvane.$language.html"; do
+        grep -qx "\./usr/$path" <<<"$contents" || fail "package lacks /usr/$path"
+    done
+done
 
 for package in "$deb" "$dsc"; do
     report="$(lintian --pedantic --display-info "$package" 2>/dev/null)"

@@ -349,10 +349,19 @@ private slots:
     }
 
     // The program finds its page by the path from its own folder: in the build tree, where
-    // this test runs, as in the install.
+    // this test runs, as in the install; the user's language's page where the build made one.
     void helpFileIsFoundFromTheProgramsFolder() {
-        QVERIFY(QFileInfo(helpFileForProgramIn(QCoreApplication::applicationDirPath())).isFile());
-        const QString installed = helpFileForProgramIn(QStringLiteral("/usr/games"));
+        const QString here = QCoreApplication::applicationDirPath();
+        const QString english = helpFileForProgramIn(here, LocaleVariables{});
+        QVERIFY(english.endsWith("/morvane/Morvane.html"));
+        QVERIFY(QFileInfo(english).isFile());
+        LocaleVariables austrian;
+        austrian.lang = "de_AT.UTF-8";
+        const QString german = helpFileForProgramIn(here, austrian);
+        QVERIFY2(german.endsWith("/morvane/Morvane.de.html"), qPrintable(german));
+        QVERIFY(QFileInfo(german).isFile());
+        const QString installed =
+            helpFileForProgramIn(QStringLiteral("/usr/games"), LocaleVariables{});
         QVERIFY(QDir::isAbsolutePath(installed));
         QCOMPARE(installed, QDir::cleanPath(installed));
         QVERIFY(installed.endsWith("/morvane/Morvane.html"));

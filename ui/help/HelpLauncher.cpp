@@ -9,14 +9,20 @@
 #include <QWidget>
 
 #include <utility>
+
 #include "ui/help/ClassicMessageBox.h"
+#include "ui/help/Translation.h"
 
 namespace morvane {
 
 namespace {
 
+// For the grown-up, so in the user's language, unlike the window's own texts.
 QString failureMessage(const QString& helpFile) {
-    return QStringLiteral("Help could not be opened: %1").arg(helpFile);
+    return QString::fromStdString(withArguments(
+        // TRANSLATORS: a message box when F1 finds no help page or no program to show it; %1
+        // is the page's file name, for opening it by hand.
+        translated("Help could not be opened: %1"), {helpFile.toStdString()}));
 }
 
 }  // namespace
