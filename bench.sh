@@ -11,6 +11,7 @@
 # XVFB_SERVER_ARGS  Xvfb's options (default "-screen 0 1280x1024x24 -dpi 96 -noreset")
 set -euo pipefail
 cd "$(dirname "$0")"
+source tools/packages.sh
 
 RUNS=${RUNS:-15}
 SAMPLES=${SAMPLES:-400}
@@ -27,6 +28,8 @@ if (( RUNS < 10 )); then
     echo "bench.sh: RUNS must be at least 10" >&2
     exit 2
 fi
+
+tools/ensure-packages.sh "${BENCH_PACKAGES[@]}"
 
 echo "== build"
 cmake -S . -B "$BUILD" -DMORVANE_BUILD_BENCHMARKS=ON > /dev/null
@@ -51,6 +54,9 @@ echo "build:     $(sed -n 's/^CMAKE_BUILD_TYPE:STRING=//p' "$BUILD/CMakeCache.tx
 # Wall-clock figures suffer when the machine is busy; the load shows how busy it was.
 echo "load:      $(cut -d ' ' -f 1-3 /proc/loadavg) (1, 5, 15 min) at start"
 echo "xvfb:      $(printf "%q " "${XVFB[@]}")"
+# Start-up depends on how many fonts fontconfig has to know; a desktop has hundreds.
+fonts=$(fc-list | wc -l)
+echo "fonts:     $fonts installed (fc-list)"
 
 startup=("$BIN/morvane_bench_startup" --game "$BIN/morvane_bench_startup_game"
          --baseline "$BIN/morvane_bench_startup_baseline")
@@ -61,6 +67,36 @@ QT_QPA_PLATFORM=offscreen "${startup[@]}" --runs "$RUNS" --label offscreen | tee
     grep -v '^ROW'
 "${XVFB[@]}" env QT_QPA_PLATFORM=xcb "${startup[@]}" --runs "$RUNS" --label xvfb |
     tee -a "$LOG" | grep -v '^ROW'
+
+# Instructions, which a busy machine cannot blur: each program once under callgrind, from its
+# start to its first painted frame.
+# instructions PROGRAM LAUNCHER...: the launcher (an environment, an X server) runs valgrind.
+instructions() {
+    local program=$1 out
+    shift
+    out=$(mktemp -d)
+    "$@" valgrind --tool=callgrind --callgrind-out-file="$out/cg" \
+        --dump-after='*FirstFrameProbe::frameShown*' "$program" > /dev/null 2>&1
+    sed -n 's/^summary: //p' "$out/cg.1"
+    rm -rf "$out"
+}
+instruction_row() {
+    local label=$1
+    shift
+    local game baseline ratio
+    game=$(instructions "$BIN/morvane_bench_startup_game" "$@")
+    baseline=$(instructions "$BIN/morvane_bench_startup_baseline" "$@")
+    ratio=$(awk -v g="$game" -v b="$baseline" 'BEGIN { printf "%.3f", g / b }')
+    echo "$label: game $game, bare window $baseline instructions: ${ratio}x ($fonts fonts)"
+    printf 'ROW\tStart-up instructions, %s (millions, %s fonts)\t%s\t%s\t%sx\t<= 1.03x\t%s\n' \
+        "$label" "$fonts" "$(awk -v n="$game" 'BEGIN { printf "%.1f", n / 1e6 }')" \
+        "$(awk -v n="$baseline" 'BEGIN { printf "%.1f", n / 1e6 }')" "$ratio" \
+        "$(awk -v r="$ratio" 'BEGIN { print (r <= 1.03) ? "yes" : "NO" }')" >> "$LOG"
+}
+echo
+echo "== 1b: start-up instructions to the first painted frame (callgrind)"
+instruction_row offscreen env QT_QPA_PLATFORM=offscreen
+instruction_row xvfb "${XVFB[@]}" env QT_QPA_PLATFORM=xcb
 
 echo
 echo "== 2: one action with its repaint"

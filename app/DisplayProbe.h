@@ -10,6 +10,10 @@ namespace morvane {
 // Checks that a display can be opened before Qt tries: Qt's own failure is an abort with a
 // core dump. The probe keeps its connection until released, so that an X server with no
 // other client does not reset between the probe leaving and Qt arriving.
+// It is a whole X connection, beside the one Qt opens: only the server's answer to one says
+// whether Qt's will be let in (a socket that takes the connection can still refuse it, for want
+// of the right authorisation), and Qt has no way to be asked without aborting. It costs one
+// round trip and about 80 thousand instructions, a thousandth of the start-up.
 class DisplayProbe {
 public:
     // platform and display are the values of Qt's -platform and -display options, if given:

@@ -1,6 +1,9 @@
 #include "bench/BenchSupport.h"
 
 #include <sys/resource.h>
+#include <xcb/xcb.h>
+
+#include <QGuiApplication>
 
 #include <algorithm>
 #include <cmath>
@@ -21,6 +24,18 @@ std::int64_t read(clockid_t clock) {
 }
 
 }  // namespace
+
+void waitForXServer() {
+    // Only xcb draws through the X server; the offscreen platform may still offer the
+    // interface, without a connection.
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return;
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
+    if (connection == nullptr)
+        return;
+    std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
+}
 
 std::int64_t monotonicNs() {
     return read(CLOCK_MONOTONIC);

@@ -25,6 +25,10 @@ long procStatusKb(const char* field);
 void mark(const char* name);
 const std::vector<std::pair<const char*, std::int64_t>>& marks();
 
+// A round trip to the X server, where Qt draws through one: once it returns, the server has
+// handled everything sent before, the last frame's image among it.
+void waitForXServer();
+
 double median(std::vector<double> values);
 double percentile(std::vector<double> values, double fraction);
 

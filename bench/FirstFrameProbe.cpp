@@ -1,7 +1,6 @@
 #include "bench/FirstFrameProbe.h"
 
 #include <unistd.h>
-#include <xcb/xcb.h>
 
 #include <QApplication>
 #include <QEvent>
@@ -11,22 +10,6 @@
 
 namespace morvane::bench {
 
-namespace {
-
-// A round trip to the X server: once it returns, the server has handled the frame's image.
-void waitForXServer() {
-    // Only xcb draws through the X server; the offscreen platform may still offer the
-    // interface, without a connection.
-    if (QGuiApplication::platformName() != QLatin1String("xcb"))
-        return;
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
-    if (connection == nullptr)
-        return;
-    std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
-}
-
-}  // namespace
 
 FirstFrameProbe::FirstFrameProbe(const StartupOptions& options, std::int64_t mainStartedNs,
                                  QWidget& window)

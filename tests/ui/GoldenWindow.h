@@ -30,6 +30,8 @@ inline constexpr QColor kReadoutInk{0, 255, 255};
 inline constexpr QColor kEdgeLight{255, 255, 255};
 inline constexpr QColor kEdgeShadow{128, 128, 128};
 inline constexpr QColor kEdgeDarkShadow{0, 0, 0};
+// The dots of a focus frame on a push button: the opposite of button face.
+inline constexpr QColor kFocusDots{63, 63, 63};
 
 struct Font {
     const char* family;

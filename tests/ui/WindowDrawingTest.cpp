@@ -114,11 +114,15 @@ private slots:
         QVERIFY(game.showActive());
         const QRect shuffle = golden::rect("Command1");
         QCOMPARE(grabWindow(game.window).pixelColor(shuffle.topLeft()), golden::kEdgeLight);
-        game.control("Command1")->setFocus();
+        // As Tab moves it there, which also shows the dotted focus frame.
+        game.control("Command1")->setFocus(Qt::TabFocusReason);
         const QImage focused = grabWindow(game.window);
         QCOMPARE(focused.pixelColor(shuffle.topLeft()), golden::kEdgeDarkShadow);
         QCOMPARE(focused.pixelColor(shuffle.bottomRight()), golden::kEdgeDarkShadow);
         QCOMPARE(focused.pixelColor(shuffle.topLeft() + QPoint(1, 1)), golden::kEdgeLight);
+        // Inside, the dotted focus frame, each dot the face's opposite.
+        const QRect inside = shuffle.adjusted(3, 3, -3, -3);
+        QVERIFY(countColour(focused, inside, golden::kFocusDots) > inside.width());
     }
 
     void hiddenHoldersAreNeverDrawn() {

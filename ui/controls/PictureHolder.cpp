@@ -42,26 +42,41 @@ void PictureHolder::click() {
 
 void PictureHolder::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    const QPalette& pal = palette();
+    const QColor background = palette().color(QPalette::Window);
     const QRect inner = innerRect();
     // A new picture only invalidates the inner area; the edge, costly to draw, stays as it was.
     if (!inner.contains(event->rect())) {
-        SunkenEdge::draw(painter, rect(), pal);
+        SunkenEdge::draw(painter, rect(), palette());
     }
     if (picture_ == nullptr) {
-        painter.fillRect(inner, pal.color(QPalette::Window));
+        painter.fillRect(inner, background);
         return;
     }
+    const QSize size = picture_->size();
     // One device pixel per picture pixel, whatever the scale from here to the device.
     const qreal scale = painter.deviceTransform().m11();
-    const QRectF pictureRect(inner.topLeft(), QSizeF(picture_->size()) / scale);
+    if (scale == 1.0 && size.width() <= inner.width() && size.height() <= inner.height()) {
+        // The usual case, with no scaling: the picture drawn as it is, and the background only
+        // where it leaves a column or a row to spare (the blank's).
+        const int spareColumns = inner.width() - size.width();
+        const int spareRows = inner.height() - size.height();
+        if (spareColumns > 0)
+            painter.fillRect(inner.left() + size.width(), inner.top(), spareColumns, inner.height(),
+                             background);
+        if (spareRows > 0)
+            painter.fillRect(inner.left(), inner.top() + size.height(), size.width(), spareRows,
+                             background);
+        painter.drawPixmap(inner.topLeft(), *picture_);
+        return;
+    }
+    const QRectF pictureRect(inner.topLeft(), QSizeF(size) / scale);
     // Only what the picture leaves uncovered shows the background (rounded inwards, so a
     // partly covered logical pixel is filled before the picture lands on it).
     const QRect covered(inner.topLeft(), QSize(static_cast<int>(pictureRect.width()),
                                                static_cast<int>(pictureRect.height())));
     const QRegion uncovered = QRegion(inner) - QRegion(covered);
     for (const QRect& part : uncovered)
-        painter.fillRect(part, pal.color(QPalette::Window));
+        painter.fillRect(part, background);
     painter.setClipRect(inner);
     painter.drawPixmap(pictureRect, *picture_, QRectF(picture_->rect()));
 }

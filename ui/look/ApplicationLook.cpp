@@ -16,7 +16,6 @@ void applyApplicationLook() {
     qApp->setStyleSheet(QString());
     // The application takes ownership of the style.
     QApplication::setStyle(new ClassicStyle);
-    ClassicFonts::installSubstitutions();
     QApplication::setPalette(ClassicPalette::base());
     QApplication::setFont(
         ClassicFonts::font(WindowLayout::window().font,

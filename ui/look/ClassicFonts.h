@@ -1,17 +1,20 @@
 #pragma once
 
 #include <QFont>
+#include <QString>
+#include <string_view>
 
 #include "ui/window/WindowLayout.h"
 
 namespace morvane {
 
-// The two classic faces the window asks for, by name. Where they are missing (as on most
-// Linux desktops) Qt falls back to the metric-compatible faces registered here.
+// The two classic faces the window asks for. Where they are missing (as on most Linux
+// desktops) a metric-compatible face stands in.
 namespace ClassicFonts {
 
-// Registers the fallbacks; safe to call more than once.
-void installSubstitutions();
+// The face drawn for the classic `face`: itself where it is installed, otherwise the first
+// installed stand-in. Needs a QGuiApplication.
+QString drawnFace(std::string_view face);
 
 // Every font of the program comes from here, drawn without smoothing, at the whole pixel size
 // nearest below its size in points at `dotsPerInch`.

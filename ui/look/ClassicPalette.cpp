@@ -29,8 +29,10 @@ QColor ClassicPalette::colour(const ColourSpec& colourSpec) {
     return colour(std::get<SystemColour>(colourSpec));
 }
 
-QPalette ClassicPalette::base() {
-    const QColor face = colour(SystemColour::ButtonFace);
+namespace {
+
+QPalette makeBase() {
+    const QColor face = ClassicPalette::colour(SystemColour::ButtonFace);
     const QColor black(0, 0, 0);
     const QColor white(255, 255, 255);
 
@@ -39,13 +41,13 @@ QPalette ClassicPalette::base() {
         palette.setColor(QPalette::All, role, c);
     };
     set(QPalette::Window, face);
-    set(QPalette::WindowText, colour(SystemColour::WindowText));
+    set(QPalette::WindowText, ClassicPalette::colour(SystemColour::WindowText));
     set(QPalette::Base, white);
     set(QPalette::AlternateBase, face);
     set(QPalette::Text, black);
     set(QPalette::PlaceholderText, QColor(128, 128, 128));
     set(QPalette::Button, face);
-    set(QPalette::ButtonText, colour(SystemColour::ButtonText));
+    set(QPalette::ButtonText, ClassicPalette::colour(SystemColour::ButtonText));
     set(QPalette::BrightText, white);
     // The classic 3D edges: white and grey light, grey and black shadow.
     set(QPalette::Light, white);
@@ -53,8 +55,8 @@ QPalette ClassicPalette::base() {
     set(QPalette::Mid, QColor(160, 160, 160));
     set(QPalette::Dark, QColor(128, 128, 128));
     set(QPalette::Shadow, black);
-    set(QPalette::Highlight, colour(SystemColour::ActiveTitleBar));
-    set(QPalette::HighlightedText, colour(SystemColour::HighlightText));
+    set(QPalette::Highlight, ClassicPalette::colour(SystemColour::ActiveTitleBar));
+    set(QPalette::HighlightedText, ClassicPalette::colour(SystemColour::HighlightText));
     set(QPalette::Link, QColor(0, 0, 255));
     set(QPalette::LinkVisited, QColor(128, 0, 128));
     set(QPalette::ToolTipBase, QColor(255, 255, 225));
@@ -62,6 +64,14 @@ QPalette ClassicPalette::base() {
     palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(128, 128, 128));
     palette.setColor(QPalette::Disabled, QPalette::Text, QColor(128, 128, 128));
     palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(128, 128, 128));
+    return palette;
+}
+
+}  // namespace
+
+const QPalette& ClassicPalette::base() {
+    // Every control starts from it: made once, shared by all.
+    static const QPalette palette = makeBase();
     return palette;
 }
 

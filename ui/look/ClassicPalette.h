@@ -16,7 +16,7 @@ QColor colour(SystemColour role);
 QColor colour(const ColourSpec& colourSpec);
 
 // Every role of every colour group set, so nothing falls through to the desktop theme.
-QPalette base();
+const QPalette& base();
 
 }  // namespace ClassicPalette
 
