@@ -7,14 +7,18 @@
 #     (an override serving only the other Debian release shows as unused-override);
 #   - the packaged program hardened (hardening-check) and every compile and link line of the
 #     build log with Debian's flags (blhc --bindnow);
+#   - the manual page as mandoc -T lint reads it: no error, warning or style note;
 #   - a second build from another folder, later, giving the same .deb files byte for byte.
 #
-#   check-deb-package.sh SOURCE_DIR
+#   check-deb-package.sh SOURCE_DIR [OUT_DIR]
+# When every check passes, the binary package is copied into OUT_DIR, where test.sh's next
+# stage tests it in clean testbeds (check-deb-testbed.sh).
 # The packages are built without their tests (nocheck): test.sh has run them already.
-# Needs dpkg-dev, debhelper, lintian, devscripts and blhc.
+# Needs dpkg-dev, debhelper, lintian, devscripts, blhc and mandoc.
 set -uo pipefail
 
 source_dir="$(cd "$1" && pwd)"
+out_dir="${2:-}"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
@@ -101,6 +105,12 @@ for feature in "Position Independent Executable" "Stack protected" "Fortify Sour
 done
 blhc --debian --bindnow "$first/build.log" || fail "blhc finds build lines without Debian's flags"
 
+# The manual page as installed; mandoc reads it compressed.
+man_page="$first/root/usr/share/man/man6/morvane.6.gz"
+lint="$(mandoc -T lint "$man_page" 2>&1)"
+status=$?
+[[ $status -eq 0 && -z "$lint" ]] || fail "mandoc -T lint (status $status): $lint"
+
 # The same package again from another folder, at another time: nothing of the folder, the
 # time or the machine's state may reach it.
 second="$work/second/a/longer/path"
@@ -118,3 +128,6 @@ if [[ $failures -gt 0 ]]; then
     exit 1
 fi
 echo "$(basename "$deb"): all checks passed (Depends: $(dpkg-deb -f "$deb" Depends))"
+if [[ -n "$out_dir" ]]; then
+    mkdir -p "$out_dir" && cp "$deb" "$out_dir/"
+fi
