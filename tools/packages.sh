@@ -7,4 +7,5 @@
 BUILD_PACKAGES=(build-essential cmake pkgconf qt6-base-dev libxcb1-dev fonts-liberation)
 TEST_PACKAGES=("${BUILD_PACKAGES[@]}" libgtest-dev libgmock-dev xvfb xauth desktop-file-utils
     appstream file dpkg-dev valgrind clang libclang-rt-dev qt6-base-private-dev
-    fonts-dejavu-extra lintian weston "libweston-*-dev" qt6-wayland debhelper devscripts blhc git)
+    fonts-dejavu-extra lintian weston "libweston-*-dev" qt6-wayland debhelper devscripts blhc git
+    mandoc debootstrap piuparts autopkgtest)
