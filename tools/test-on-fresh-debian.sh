@@ -2,7 +2,7 @@
 # Runs ./test.sh as a newcomer on another Debian release would: on a fresh clone of this
 # repository's committed HEAD, inside a fresh minimal root of that release (Debian 13,
 # "trixie", unless told otherwise) made with debootstrap from the package archive this
-# machine already uses. Needs root (or sudo), debootstrap and about 3 GB of disk.
+# machine already uses. Needs root (or sudo), debootstrap and about 5 GB of disk.
 # The mounts are undone and the root removed on every exit; --keep leaves the root to look at.
 #   tools/test-on-fresh-debian.sh [--keep] [RELEASE]
 set -uo pipefail
