@@ -124,9 +124,11 @@ run_autopkgtest() {
     # The summary: one line a test.
     sed -n '/@@@@ summary/,/^autopkgtest \[/p' "$work/autopkgtest-$as.log" |
         grep -v '^autopkgtest \[' | sed "s/^/autopkgtest as $as: /"
+    # On failure, what each test printed, and autopkgtest's own errors.
     if [[ $status -ne 0 ]]; then
-        grep -vE '^(Get|Hit|Selecting|Preparing|Unpacking|Setting up|Processing|Reading|\(Reading)' \
-            "$work/autopkgtest-$as.log" | tail -n 40
+        sed -n -e '/^autopkgtest \[[0-9:]*\]: test [a-z0-9-]*: \[-/,/-\]$/p' \
+            -e '/^autopkgtest \[[0-9:]*\]: ERROR/p' -e '/^[a-z0-9-]* *FAIL stderr: /p' \
+            "$work/autopkgtest-$as.log" | tail -n 60
     fi
     mounts_under "$testbed" | sort -r | while read -r point; do
         umount "$point" || umount -l "$point"
