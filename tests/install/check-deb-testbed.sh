@@ -6,8 +6,10 @@
 #   - its autopkgtests (debian/tests) against the installed package, once as root and once
 #     as a normal user, each in a testbed of its own (autopkgtest ... -- chroot).
 # Never on this machine itself: autopkgtest rewrites the apt configuration of its testbed.
-# The script runs in a mount namespace of its own, so that no mount it makes outlives it,
-# and it undoes its mounts and removes its roots on every exit.
+# The script undoes its mounts and removes its roots on every exit, and where it can, it runs
+# in a mount namespace of its own, so that no mount it makes outlives it even when killed.
+# (Not in a chroot whose root is no mount point: there the namespace's mounts cannot be made
+# private. tools/test-on-fresh-debian.sh makes its root one.)
 #   check-deb-testbed.sh SOURCE_DIR DEB
 # Needs root (or sudo), debootstrap, autopkgtest, piuparts, git and about 2 GB of disk.
 set -uo pipefail
@@ -19,7 +21,8 @@ fi
 if [[ $(id -u) -ne 0 ]]; then
     exec sudo -- "$0" "$@"
 fi
-if [[ -z "${MORVANE_TESTBED_NAMESPACE:-}" ]]; then
+if [[ -z "${MORVANE_TESTBED_NAMESPACE:-}" ]] &&
+    unshare --mount --propagation private -- true 2>/dev/null; then
     MORVANE_TESTBED_NAMESPACE=1 exec unshare --mount --propagation private -- "$0" "$@"
 fi
 
