@@ -4,6 +4,8 @@
 #include <string_view>
 #include <utility>
 
+#include "ui/help/Translation.h"
+
 namespace morvane {
 
 namespace {
@@ -35,15 +37,28 @@ std::string_view withoutDashes(std::string_view option) {
     return option.substr(option.starts_with("--") ? 2 : 1);
 }
 
-constexpr std::string_view usage =
-    "Usage: morvane [OPTION]...\n"
-    "Opens the Zandorel window: put the letters and digits back in order.\n"
-    "\n"
-    "  -h, --help     show this help and exit\n"
-    "      --version  show the version and exit\n"
-    "\n"
-    "Qt's own options, such as -platform NAME or -style NAME, are passed on to Qt.\n"
-    "See morvane(6) for more.\n";
+// The answer to --help, one message a paragraph or option, each in the user's language.
+void writeUsage(std::ostream& out) {
+    // TRANSLATORS: the first line of "morvane --help". "morvane" is the program's name; OPTION
+    // may be translated. Keep the line break at the end, as in every message of --help.
+    out << translated("Usage: morvane [OPTION]...\n");
+    // TRANSLATORS: "Zandorel" is the name of the game and of its window: keep it.
+    out << translated("Opens the Zandorel window: put the letters and digits back in order.\n")
+        << '\n';
+    // TRANSLATORS: keep "-h, --help" and the spaces before it, and start the text in the same
+    // column as the other option's (the 18th); the options are typed as they are.
+    out << translated("  -h, --help     show this help and exit\n");
+    // TRANSLATORS: keep "--version" and the spaces before it, and start the text in the same
+    // column as the other option's (the 18th).
+    out << translated("      --version  show the version and exit\n") << '\n';
+    out << translated(
+        // TRANSLATORS: -platform NAME and -style NAME are options of Qt, typed as they are;
+        // NAME may be translated.
+        "Qt's own options, such as -platform NAME or -style NAME, are passed on to "
+        "Qt.\n");
+    // TRANSLATORS: morvane(6) is the manual page, "man 6 morvane".
+    out << translated("See morvane(6) for more.\n");
+}
 
 }  // namespace
 
@@ -55,12 +70,16 @@ CommandLine::CommandLine(int argc, const char* const* argv) {
         } else if (argument == "--version") {
             request_ = Request::ShowVersion;
         } else if (argument.size() < 2 || argument[0] != '-') {
-            setMistake("unexpected argument '" + std::string(argument) + "'");
+            // TRANSLATORS: after "morvane: ". %1 is what was typed, e.g. a file name: the
+            // program takes none.
+            setMistake(withArguments(translated("unexpected argument '%1'"), {argument}));
         } else if (const auto name = withoutDashes(argument); among(qtSwitches, name)) {
             continue;
         } else if (among(qtOptionsWithValue, name)) {
             if (i + 1 == argc) {
-                setMistake("option '" + std::string(argument) + "' needs a value");
+                // TRANSLATORS: after "morvane: ". %1 is one of Qt's options, e.g. -platform,
+                // typed last without the value it takes.
+                setMistake(withArguments(translated("option '%1' needs a value"), {argument}));
             } else if (name == "platform") {
                 platform_ = argv[++i];
             } else if (name == "platformpluginpath") {
@@ -71,7 +90,8 @@ CommandLine::CommandLine(int argc, const char* const* argv) {
                 ++i;
             }
         } else if (!isJoinedQtOption(name)) {
-            setMistake("unknown option '" + std::string(argument) + "'");
+            // TRANSLATORS: after "morvane: ". %1 is the option as it was typed.
+            setMistake(withArguments(translated("unknown option '%1'"), {argument}));
         }
     }
 }
@@ -84,13 +104,16 @@ void CommandLine::setMistake(std::string what) {
 int CommandLine::answer(std::ostream& out, std::ostream& err) const {
     switch (request_) {
         case Request::ShowHelp:
-            out << usage;
+            writeUsage(out);
             return 0;
         case Request::ShowVersion:
             out << "morvane " MORVANE_VERSION "\n";
             return 0;
         case Request::Mistake:
-            err << "morvane: " << mistake_ << "\nTry 'morvane --help' for more information.\n";
+            err << "morvane: " << mistake_ << '\n';
+            // TRANSLATORS: the line after a mistake on the command line; keep 'morvane --help'
+            // as it is typed.
+            err << translated("Try 'morvane --help' for more information.\n");
             return 2;
         case Request::RunGame:
             break;

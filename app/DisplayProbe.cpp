@@ -10,6 +10,8 @@
 #include <filesystem>
 #include <string_view>
 
+#include "ui/help/Translation.h"
+
 namespace morvane {
 
 namespace {
@@ -58,9 +60,11 @@ DisplayProbe::DisplayProbe(const std::optional<std::string>& platform,
     connection_ = xcb_connect(display ? display->c_str() : nullptr, nullptr);
     if (xcb_connection_has_error(connection_) != 0) {
         release();
-        problem_ =
-            "cannot open a display: set DISPLAY to a running X server (or "
-            "WAYLAND_DISPLAY) and try again";
+        problem_ = translated(
+            // TRANSLATORS: after "morvane: ", when the program is started without a desktop
+            // to show its window on. DISPLAY and WAYLAND_DISPLAY name variables: keep them.
+            "cannot open a display: set DISPLAY to a running X server (or WAYLAND_DISPLAY) and "
+            "try again");
     }
 }
 

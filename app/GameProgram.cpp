@@ -44,6 +44,7 @@ int runGame(int argc, char** argv, const StartupObserver& observer) {
             observer.stepDone(step);
     };
 
+    useUsersLanguage();
     const CommandLine commandLine(argc, argv);
     if (commandLine.request() != CommandLine::Request::RunGame)
         return commandLine.answer(std::cout, std::cerr);
@@ -64,6 +65,7 @@ int runGame(int argc, char** argv, const StartupObserver& observer) {
     stepDone("display_check");
 
     QApplication app(argc, argv);
+    translateForQt();
     display.release();
     QApplication::setApplicationName(QStringLiteral("morvane"));
     QApplication::setApplicationVersion(QStringLiteral(MORVANE_VERSION));
@@ -76,7 +78,9 @@ int runGame(int argc, char** argv, const StartupObserver& observer) {
     int status = 0;
     {
         SystemClock clock;
-        GameWindow window(clock, helpFileForProgramIn(QCoreApplication::applicationDirPath()),
+        GameWindow window(clock,
+                          helpFileForProgramIn(QCoreApplication::applicationDirPath(),
+                                               LocaleVariables::fromEnvironment()),
                           userDecimalSeparator());
         stepDone("window");
         if (observer.beforeShow)

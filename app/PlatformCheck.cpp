@@ -10,6 +10,8 @@
 #include <QStringList>
 #include <algorithm>
 
+#include "ui/help/Translation.h"
+
 namespace morvane {
 
 namespace {
@@ -82,10 +84,15 @@ std::optional<std::string> missingPlatform(const std::optional<std::string>& pla
         if (installed.contains(name, Qt::CaseInsensitive))
             return std::nullopt;
     }
-    return QStringLiteral("no display platform '%1'; this system has: %2")
-        .arg(names.join(u';'),
-             installed.isEmpty() ? QStringLiteral("none") : installed.join(QStringLiteral(", ")))
-        .toStdString();
+    // TRANSLATORS: what this system has when it has no display platform at all.
+    const std::string none = translated("none");
+    return withArguments(
+        // TRANSLATORS: after "morvane: ", when the program is asked for a display platform
+        // that Qt does not have (-platform NAME or QT_QPA_PLATFORM). %1 is the name asked for,
+        // %2 the names of those there are, e.g. "offscreen, wayland, xcb", or the word for none.
+        translated("no display platform '%1'; this system has: %2"),
+        {names.join(u';').toStdString(),
+         installed.isEmpty() ? none : installed.join(QStringLiteral(", ")).toStdString()});
 }
 
 }  // namespace morvane

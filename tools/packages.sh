@@ -4,8 +4,9 @@
 # takes the newest the running release offers, or whatever matching one is installed.
 # shellcheck shell=bash
 # shellcheck disable=SC2034
-BUILD_PACKAGES=(build-essential cmake pkgconf qt6-base-dev libxcb1-dev fonts-liberation)
-TEST_PACKAGES=("${BUILD_PACKAGES[@]}" libgtest-dev libgmock-dev xvfb xauth desktop-file-utils
-    appstream file dpkg-dev valgrind clang libclang-rt-dev qt6-base-private-dev
-    fonts-dejavu-extra lintian weston "libweston-*-dev" qt6-wayland debhelper devscripts blhc git
-    mandoc debootstrap piuparts autopkgtest)
+BUILD_PACKAGES=(build-essential cmake pkgconf qt6-base-dev libxcb1-dev fonts-liberation gettext
+    po4a)
+TEST_PACKAGES=("${BUILD_PACKAGES[@]}" libgtest-dev libgmock-dev libxcb-xtest0-dev xvfb xauth
+    desktop-file-utils appstream file dpkg-dev valgrind clang libclang-rt-dev qt6-base-private-dev
+    qt6-gtk-platformtheme fonts-dejavu-extra lintian weston "libweston-*-dev" qt6-wayland
+    debhelper devscripts blhc git tidy locales mandoc debootstrap piuparts autopkgtest)

@@ -7,7 +7,8 @@
 #     (an override serving only the other Debian release shows as unused-override);
 #   - the packaged program hardened (hardening-check) and every compile and link line of the
 #     build log with Debian's flags (blhc --bindnow);
-#   - the manual page as mandoc -T lint reads it: no error, warning or style note;
+#   - the manual pages as mandoc -T lint reads them: no error or warning, and in English no
+#     style note either;
 #   - a second build from another folder, later, giving the same .deb files byte for byte.
 #
 #   check-deb-package.sh SOURCE_DIR [OUT_DIR]
@@ -84,6 +85,13 @@ for path in games/morvane "share/applications/$app_id.desktop" \
     "share/icons/hicolor/16x16/apps/$app_id.png" "share/icons/hicolor/128x128/apps/$app_id.png"; do
     grep -qx "\./usr/$path" <<<"$contents" || fail "package lacks /usr/$path"
 done
+# Every language's message catalogue, manual page and help page.
+for language in $(grep -v '^#' "$source_dir/po/LINGUAS"); do
+    for path in "share/locale/$language/LC_MESSAGES/morvane.mo" \
+        "share/man/$language/man6/morvane.6.gz" "share/morvane/Morvane.$language.html"; do
+        grep -qx "\./usr/$path" <<<"$contents" || fail "package lacks /usr/$path"
+    done
+done
 
 for package in "$deb" "$dsc"; do
     report="$(lintian --pedantic --display-info "$package" 2>/dev/null)"
@@ -105,11 +113,20 @@ for feature in "Position Independent Executable" "Stack protected" "Fortify Sour
 done
 blhc --debian --bindnow "$first/build.log" || fail "blhc finds build lines without Debian's flags"
 
-# The manual page as installed; mandoc reads it compressed.
-man_page="$first/root/usr/share/man/man6/morvane.6.gz"
-lint="$(mandoc -T lint "$man_page" 2>&1)"
-status=$?
-[[ $status -eq 0 && -z "$lint" ]] || fail "mandoc -T lint (status $status): $lint"
+# The manual pages as installed; mandoc reads them compressed. The English one is held to
+# every note, style included; the translations, whose source lines po4a writes as long as
+# their paragraphs, to no error or warning.
+lint_man_page() {
+    local page="$1" level="$2" lint status
+    lint="$(mandoc -T lint -W "$level" "$page" 2>&1)"
+    status=$?
+    [[ $status -eq 0 && -z "$lint" ]] ||
+        fail "mandoc -T lint -W $level (status $status): ${lint//"$first/root"/}"
+}
+lint_man_page "$first/root/usr/share/man/man6/morvane.6.gz" style
+for page in "$first"/root/usr/share/man/*/man6/morvane.6.gz; do
+    [[ -e "$page" ]] && lint_man_page "$page" warning
+done
 
 # The same package again from another folder, at another time: nothing of the folder, the
 # time or the machine's state may reach it.

@@ -1,6 +1,7 @@
 // The built program: without a display it explains itself and exits 1 instead of aborting;
 // its command line, and the platform it is asked to use, are answered before any display is
-// needed.
+// needed, in the C locale unless a case names another. The German locale comes from the
+// build's own folder (LOCPATH, set by ctest).
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QRegularExpression>
@@ -10,9 +11,11 @@ namespace {
 
 QProcessEnvironment withoutDisplay() {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE", "LC_ALL",
+                             "LC_MESSAGES", "LANG"}) {
         env.remove(QString::fromLatin1(name));
     }
+    env.insert("LANG", "C");
     return env;
 }
 
@@ -77,9 +80,21 @@ private slots:
         QTest::newRow("--version")
             << QStringList{"--version"} << 0
             << "^" + QRegularExpression::escape("morvane " MORVANE_VERSION "\n") + "$" << QString();
-        QTest::newRow("--help") << QStringList{"--help"} << 0
-                                << QStringLiteral("^Usage: morvane \\[OPTION\\]\\.\\.\\.\n")
-                                << QString();
+        QTest::newRow("--help")
+            << QStringList{"--help"} << 0
+            << "^" +
+                   QRegularExpression::escape(
+                       "Usage: morvane [OPTION]...\n"
+                       "Opens the Zandorel window: put the letters and digits back in order.\n"
+                       "\n"
+                       "  -h, --help     show this help and exit\n"
+                       "      --version  show the version and exit\n"
+                       "\n"
+                       "Qt's own options, such as -platform NAME or -style NAME, are passed on to "
+                       "Qt.\n"
+                       "See morvane(6) for more.\n") +
+                   "$"
+            << QString();
         // Qt's option takes its value along, so the mistake found is the one after it.
         QTest::newRow("unknown option")
             << QStringList{"-style", "Fusion", "--frobnicate"} << 2 << QStringLiteral("^$")
@@ -105,6 +120,54 @@ private slots:
         const QString output = QString::fromLocal8Bit(program.readAllStandardOutput());
         QVERIFY2(output.contains(QRegularExpression(standardOutput)), qPrintable(output));
         QCOMPARE(QString::fromLocal8Bit(program.readAllStandardError()), standardError);
+    }
+
+    // In the user's language, from the catalogues beside the program; what was typed stays as
+    // it was. As everywhere with gettext, LANGUAGE counts only outside the C locale.
+    void answersInTheUsersLanguage_data() {
+        QTest::addColumn<QStringList>("locale");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("standardOutput");  // a pattern
+        QTest::addColumn<QString>("standardError");
+        QTest::newRow("--help, LANG=de_DE.UTF-8")
+            << QStringList{"LANG=de_DE.UTF-8"} << QStringList{"--help"}
+            << QStringLiteral(
+                   "^Aufruf: morvane \\[OPTION\\]\\.\\.\\.\n(.*\n)*"
+                   "      --version  die Version anzeigen und beenden\n")
+            << QString();
+        QTest::newRow("a mistake, LANGUAGE=de")
+            << QStringList{"LANGUAGE=de", "LC_ALL=C.UTF-8"} << QStringList{"--frobnicate"}
+            << QStringLiteral("^$")
+            << QStringLiteral(
+                   "morvane: unbekannte Option „--frobnicate“\n"
+                   "„morvane --help“ gibt weitere Informationen.\n");
+        QTest::newRow("LANGUAGE=de in the C locale")
+            << QStringList{"LANGUAGE=de", "LC_ALL=C"} << QStringList{"-platform"}
+            << QStringLiteral("^$")
+            << QStringLiteral(
+                   "morvane: option '-platform' needs a value\n"
+                   "Try 'morvane --help' for more information.\n");
+    }
+
+    void answersInTheUsersLanguage() {
+        QFETCH(QStringList, locale);
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, standardOutput);
+        QFETCH(QString, standardError);
+        if (qEnvironmentVariableIsEmpty("LOCPATH"))
+            QSKIP("needs the build's German locale (LOCPATH), which ctest names");
+        QProcessEnvironment env = withoutDisplay();
+        env.remove("LANG");
+        for (const QString& variable : locale)
+            env.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
+        QProcess program;
+        program.setProcessEnvironment(env);
+        program.start(QStringLiteral(MORVANE_EXECUTABLE), arguments);
+        QVERIFY(program.waitForFinished(20000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        const QString output = QString::fromUtf8(program.readAllStandardOutput());
+        QVERIFY2(output.contains(QRegularExpression(standardOutput)), qPrintable(output));
+        QCOMPARE(QString::fromUtf8(program.readAllStandardError()), standardError);
     }
 
     // A platform that Qt does not have is a mistake too, answered before Qt starts: Qt's own

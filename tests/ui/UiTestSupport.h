@@ -35,6 +35,17 @@ struct TestGame {
         return found;
     }
 
+    // The window's own widgets of a kind, not those of its message boxes.
+    template <typename T>
+    QList<T*> inWindow() const {
+        QList<T*> own = window.findChildren<T*>();
+        own.removeIf([this](const T* each) {
+            const QWidget* widget = qobject_cast<const QWidget*>(each);
+            return (widget != nullptr ? widget : each->parentWidget())->window() != &window;
+        });
+        return own;
+    }
+
     // Shows the window and waits until it has the keyboard.
     bool showActive() {
         window.show();

@@ -9,6 +9,7 @@
 
 #include "core/BoardState.h"
 #include "tests/ui/GoldenWindow.h"
+#include "tests/ui/HeldKey.h"
 #include "tests/ui/UiTestSupport.h"
 #include "ui/help/HelpFileLocation.h"
 #include "ui/help/HelpLauncher.h"
@@ -99,13 +100,14 @@ private slots:
         QCOMPARE(game.countText(), QStringLiteral("1"));
     }
 
-    // Only the primary button presses a push button or an option and moves the focus to it.
+    // Only the primary button clicks a cell, a push button or an option and moves the focus
+    // to it.
     void otherMouseButtonsChangeNothing() {
         TestGame game;
         QVERIFY(game.showActive());
         const QImage before = game.window.grab().toImage();
-        for (const char* name :
-             {"Command5", "Command1", "Command2", "Option1", "Option2", "Option3"}) {
+        for (const char* name : {"Picture4", "Picture64", "Command5", "Command1", "Command2",
+                                 "Option1", "Option2", "Option3"}) {
             for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
                 QTest::mouseDClick(game.window.windowHandle(), button, {},
                                    game.centreOf(game.control(name)));
@@ -160,6 +162,39 @@ private slots:
                          true);
         QApplication::sendEvent(game.control("Command5"), &repeat);
         QCOMPARE(game.countText(), QStringLiteral("6"));
+    }
+
+    // However long a key is held and however the desktop repeats it, a push button acts once,
+    // as for one stroke: the About box opened by Return stays open, and Space acts on release.
+    void heldKeyActsOnce_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("key");
+        // The About box's own OK button takes Return as well; Shuffle is a button like "< | >".
+        for (const char* button : {"Command5", "Command2"}) {
+            for (const auto key : {Qt::Key_Return, Qt::Key_Space}) {
+                QTest::addRow("%s %s", button, key == Qt::Key_Return ? "Return" : "Space")
+                    << QString::fromLatin1(button) << int(key);
+            }
+        }
+    }
+
+    void heldKeyActsOnce() {
+        QFETCH(QString, button);
+        QFETCH(int, key);
+        const auto stroke = [&](bool held) {
+            TestGame game;
+            if (!game.showActive())
+                return test::Outcome{};
+            game.click(game.control("Picture4"));  // something to move
+            game.control(qPrintable(button))->setFocus();
+            return test::strokeKey(game, key, held);
+        };
+        const test::Outcome tap = stroke(false);
+        const test::Outcome held = stroke(true);
+        QVERIFY(tap.done && held.done);
+        QCOMPARE(held.count, tap.count);
+        QVERIFY(held.board == tap.board);
+        QCOMPARE(held.boxOpen, tap.boxOpen);
     }
 
     // The hidden shuffle temporaries over its upper corners do not shield the button.
@@ -244,6 +279,7 @@ private slots:
         int buttons = 0;
         bool hasIcon = true;
         bool classicLook = false;
+        QString okText;
         whenModalShown([&](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
             QVERIFY(box != nullptr);
@@ -254,6 +290,8 @@ private slots:
             // window's font.
             hasIcon = box->icon() != QMessageBox::NoIcon ||
                       !box->button(QMessageBox::Ok)->icon().isNull();
+            // Plain "OK", whatever a desktop theme would call the button ("&OK" on some).
+            okText = box->button(QMessageBox::Ok)->text();
             classicLook = box->palette().color(QPalette::Window) == golden::kButtonFace &&
                           box->font() == game.window.font();
             QCOMPARE(game.countText(), QStringLiteral("1"));  // not counted while open
@@ -266,6 +304,7 @@ private slots:
         QVERIFY(!text.isEmpty() && !text.contains('\n'));
         QCOMPARE(buttons, 1);
         QVERIFY(!hasIcon);
+        QCOMPARE(okText, QStringLiteral("OK"));
         QVERIFY(classicLook);
         QCOMPARE(game.countText(), QStringLiteral("2"));
         QCOMPARE(game.control<QLabel>("Label5")->text(), QStringLiteral("7.5"));
@@ -310,10 +349,19 @@ private slots:
     }
 
     // The program finds its page by the path from its own folder: in the build tree, where
-    // this test runs, as in the install.
+    // this test runs, as in the install; the user's language's page where the build made one.
     void helpFileIsFoundFromTheProgramsFolder() {
-        QVERIFY(QFileInfo(helpFileForProgramIn(QCoreApplication::applicationDirPath())).isFile());
-        const QString installed = helpFileForProgramIn(QStringLiteral("/usr/games"));
+        const QString here = QCoreApplication::applicationDirPath();
+        const QString english = helpFileForProgramIn(here, LocaleVariables{});
+        QVERIFY(english.endsWith("/morvane/Morvane.html"));
+        QVERIFY(QFileInfo(english).isFile());
+        LocaleVariables austrian;
+        austrian.lang = "de_AT.UTF-8";
+        const QString german = helpFileForProgramIn(here, austrian);
+        QVERIFY2(german.endsWith("/morvane/Morvane.de.html"), qPrintable(german));
+        QVERIFY(QFileInfo(german).isFile());
+        const QString installed =
+            helpFileForProgramIn(QStringLiteral("/usr/games"), LocaleVariables{});
         QVERIFY(QDir::isAbsolutePath(installed));
         QCOMPARE(installed, QDir::cleanPath(installed));
         QVERIFY(installed.endsWith("/morvane/Morvane.html"));

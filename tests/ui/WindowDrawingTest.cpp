@@ -1,6 +1,8 @@
 // What the window actually paints: pictures pixel for pixel, hand-view margins, lines, readouts.
 #include <QHash>
 #include <QImage>
+#include <QMessageBox>
+#include <QStyleFactory>
 #include <QtTest>
 #include <algorithm>
 
@@ -16,6 +18,7 @@ using morvane::test::countColour;
 using morvane::test::grabWindow;
 using morvane::test::pictureMismatch;
 using morvane::test::TestGame;
+using morvane::test::whenModalShown;
 namespace golden = morvane::test::golden;
 
 namespace {
@@ -28,6 +31,31 @@ QColor mostFrequentColour(const QImage& image, const QRect& area) {
     }
     const auto most = std::max_element(counts.cbegin(), counts.cend());
     return most == counts.cend() ? QColor() : QColor(most.key());
+}
+
+// The window and its two message boxes as they are drawn.
+struct Looks {
+    QImage window;
+    QImage about;
+    QImage helpFailure;
+};
+
+QImage boxLook(TestGame& game, const char* name) {
+    QImage look;
+    whenModalShown([&look](QWidget* box) {
+        // Its OK button shows the focus once the box is active, which on Wayland is the
+        // compositor's to say.
+        const auto* ok = qobject_cast<QMessageBox*>(box)->button(QMessageBox::Ok);
+        if (QTest::qWaitFor([ok] { return ok->hasFocus(); }))
+            look = box->grab().toImage();
+        box->close();
+    });
+    game.window.findChild<QMessageBox*>(QString::fromLatin1(name))->exec();
+    return look;
+}
+
+Looks looksOf(TestGame& game) {
+    return {grabWindow(game.window), boxLook(game, "AboutBox"), boxLook(game, "HelpFailureBox")};
 }
 
 }  // namespace
@@ -135,6 +163,41 @@ private slots:
         const int y = line2.top() + 8;
         QCOMPARE(image.pixelColor(line2.left() - 1, y), golden::kDesktop);
         QCOMPARE(image.pixelColor(line2.left() + 1, y), golden::kDesktop);
+    }
+
+    // What a desktop sets for every program while the game runs (KDE its style, colours and
+    // font; qt6ct a style sheet) changes no pixel of the window or its boxes; nor does a style
+    // sheet or a right-to-left direction the program was started with (-stylesheet, -reverse).
+    void desktopChangesLeaveTheLookAlone() {
+        TestGame game;
+        QVERIFY(game.showActive());
+        const Looks before = looksOf(game);
+        const auto inTheSameLook = [&before](TestGame& other) {
+            const Looks now = looksOf(other);
+            QCOMPARE(now.window, before.window);
+            QCOMPARE(now.about, before.about);
+            QCOMPARE(now.helpFailure, before.helpFailure);
+        };
+        const QString sheet = QStringLiteral("QToolTip { color: black; } QWidget { color: red; }");
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        QApplication::setPalette(QPalette(QColor(40, 40, 40), QColor(30, 30, 30)));
+        // As a desktop writes its font, every attribute given, and some a desktop could add.
+        QFont desktopFont;
+        QVERIFY(desktopFont.fromString(QStringLiteral("DejaVu Sans,16,-1,5,700,1,1,1,1,0")));
+        desktopFont.setCapitalization(QFont::AllUppercase);
+        desktopFont.setLetterSpacing(QFont::PercentageSpacing, 150);
+        desktopFont.setStretch(QFont::Expanded);
+        QApplication::setFont(desktopFont);
+        qApp->setStyleSheet(sheet);
+        QApplication::setLayoutDirection(Qt::RightToLeft);
+        inTheSameLook(game);
+
+        qApp->setStyleSheet(sheet);
+        applyApplicationLook();
+        TestGame started;
+        QVERIFY(started.showActive());
+        inTheSameLook(started);
+        QApplication::setLayoutDirection(Qt::LeftToRight);
     }
 
     // The classic colours hold whatever the desktop's theme: flat button-face buttons and frame,

@@ -63,7 +63,7 @@ private slots:
         QCOMPARE(game.window.minimumSize(), golden::kWindowSize);
         QCOMPARE(game.window.maximumSize(), golden::kWindowSize);
         QCOMPARE(game.window.windowTitle(), QStringLiteral("Zandorel"));
-        QVERIFY(game.window.findChildren<QLayout*>().isEmpty());
+        QVERIFY(game.inWindow<QLayout>().isEmpty());
         const QIcon icon = game.window.windowIcon();
         const QList<QSize> iconSizes = icon.availableSizes();
         QVERIFY2(iconSizes.contains(QSize(32, 32)) && iconSizes.contains(QSize(16, 16)),
@@ -84,6 +84,24 @@ private slots:
 
     // Asked to maximise, as the maximise button of a frame that Qt draws itself asks, the
     // fixed-size window stays as and where it is; it still minimises.
+    // The window grows with its fonts, however the desktop scales: twips become pixels by the
+    // resolution the fonts are drawn at, whether Qt scales the window to it or not, and every
+    // caption stays whole. Run again at 120 dpi in each of Qt's scaling modes.
+    void growsWithItsFonts() {
+        TestGame game;
+        const qreal dpr = game.window.devicePixelRatioF();
+        const qreal fontDpi = game.window.logicalDpiY() * dpr;
+        if (const int expected = qEnvironmentVariableIntValue("MORVANE_EXPECTED_FONT_DPI"))
+            QCOMPARE(qRound(fontDpi), expected);
+        const auto onScreen = [dpr](int logical) { return qFloor(logical * dpr + 0.01); };
+        const auto fromTwips = [fontDpi](int twips) { return qRound(twips * fontDpi / 1440); };
+        const WindowSpec& windowSpec = WindowLayout::window();
+        QCOMPARE(onScreen(game.window.width()), fromTwips(windowSpec.clientWidth));
+        QCOMPARE(onScreen(game.window.height()), fromTwips(windowSpec.clientHeight));
+        const QStringList overflows = test::captionOverflows(game.window);
+        QVERIFY2(overflows.isEmpty(), qPrintable(overflows.join(QStringLiteral("; "))));
+    }
+
     void fixedWindowIgnoresMaximising() {
         TestGame game;
         QVERIFY(game.showActive());
@@ -129,7 +147,7 @@ private slots:
             if (control.rect != frame->geometry() && frame->geometry().contains(control.rect))
                 QCOMPARE(game.control(control.name)->parentWidget(), frame);
         }
-        for (QPushButton* button : game.window.findChildren<QPushButton*>()) {
+        for (QPushButton* button : game.inWindow<QPushButton>()) {
             QVERIFY(!button->isDefault());
             QVERIFY(!button->autoDefault());
         }
@@ -200,7 +218,7 @@ private slots:
         for (Cell cell : BoardState::cells())
             check(BoardState::holderOf(cell).data(), QPalette::Window, golden::kDesktop);
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral("; "))));
-        for (QLabel* label : game.window.findChildren<QLabel*>()) {
+        for (QLabel* label : game.inWindow<QLabel>()) {
             QVERIFY2(label->autoFillBackground(), "labels are opaque");
             // Every text from the top; only the seconds figure stands at the right of its band.
             const bool right = label->objectName() == QLatin1String("Label5");

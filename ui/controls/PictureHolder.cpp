@@ -12,8 +12,10 @@
 namespace morvane {
 
 PictureHolder::PictureHolder(QWidget* parent) : QWidget(parent) {
-    // Takes the focus in tab order but no keys; shows no focus mark.
-    setFocusPolicy(Qt::StrongFocus);
+    // Takes the focus in tab order but no keys; shows no focus mark. Qt focuses a control that
+    // takes click focus on a press of any mouse button; the holder takes the focus itself, on
+    // a press of the primary one.
+    setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Before anything asks for this holder's accessible interface, which Qt then caches.
     PictureHolderAccessible::install();
@@ -65,8 +67,10 @@ void PictureHolder::paintEvent(QPaintEvent* event) {
 }
 
 void PictureHolder::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton)
+    if (event->button() == Qt::LeftButton) {
+        setFocus(Qt::MouseFocusReason);
         pressed_ = true;
+    }
     event->accept();
 }
 

@@ -2,19 +2,15 @@
 
 #include <QMessageBox>
 
+#include "ui/help/ClassicMessageBox.h"
+
 namespace morvane {
 
-void AboutBox::exec(QWidget* parent) {
-    QMessageBox box(
-        QMessageBox::NoIcon, QStringLiteral("Morvane"),
-        QStringLiteral("Zandorel, a letters and digits puzzle, written by the Morvane developers."),
-        QMessageBox::Ok, parent);
-    box.setTextFormat(Qt::PlainText);
-    box.setObjectName(QStringLiteral("AboutBox"));
-    // OK, Return, Escape and the close button all end it the same way.
-    box.setDefaultButton(QMessageBox::Ok);
-    box.setEscapeButton(QMessageBox::Ok);
-    box.exec();
+QMessageBox* AboutBox::create(QWidget& window) {
+    return ClassicMessageBox::create(
+        window, QStringLiteral("AboutBox"),
+        QStringLiteral(
+            "Zandorel, a letters and digits puzzle, written by the Morvane developers."));
 }
 
 }  // namespace morvane

@@ -1,14 +1,16 @@
 #pragma once
 
-#include <QWidget>
+class QMessageBox;
+class QWidget;
 
 namespace morvane {
 
 // The modal authorship notice behind the "About" button.
 namespace AboutBox {
 
-// Shows the box and returns once the player has dismissed it, whichever way.
-void exec(QWidget* parent);
+// The box for `window`, hidden; exec() shows it and returns once the player has dismissed it,
+// whichever way.
+QMessageBox* create(QWidget& window);
 
 }  // namespace AboutBox
 

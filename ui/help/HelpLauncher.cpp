@@ -7,23 +7,32 @@
 #include <QShortcut>
 #include <QUrl>
 #include <QWidget>
+
 #include <utility>
+
+#include "ui/help/ClassicMessageBox.h"
+#include "ui/help/Translation.h"
 
 namespace morvane {
 
 namespace {
 
+// For the grown-up, so in the user's language, unlike the window's own texts.
 QString failureMessage(const QString& helpFile) {
-    return QStringLiteral("Help could not be opened: %1").arg(helpFile);
+    return QString::fromStdString(withArguments(
+        // TRANSLATORS: a message box when F1 finds no help page or no program to show it; %1
+        // is the page's file name, for opening it by hand.
+        translated("Help could not be opened: %1"), {helpFile.toStdString()}));
 }
 
 }  // namespace
 
 HelpLauncher::HelpLauncher(QWidget& window, QString helpFile, QString opener)
     : QObject(&window),
-      window_(window),
       helpFile_(std::move(helpFile)),
-      opener_(std::move(opener)) {
+      opener_(std::move(opener)),
+      failureBox_(ClassicMessageBox::create(window, QStringLiteral("HelpFailureBox"),
+                                            failureMessage(helpFile_))) {
     auto* shortcut = new QShortcut(QKeySequence(Qt::Key_F1), &window);
     shortcut->setContext(Qt::WindowShortcut);
     connect(shortcut, &QShortcut::activated, this, &HelpLauncher::open);
@@ -60,11 +69,7 @@ void HelpLauncher::open() {
 }
 
 void HelpLauncher::showFailure() {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Morvane"), failureMessage(helpFile_),
-                    QMessageBox::Ok, &window_);
-    box.setTextFormat(Qt::PlainText);
-    box.setObjectName(QStringLiteral("HelpFailureBox"));
-    box.exec();
+    failureBox_->exec();
 }
 
 }  // namespace morvane

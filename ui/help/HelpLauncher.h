@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 
+class QMessageBox;
 class QWidget;
 
 namespace morvane {
@@ -26,9 +27,9 @@ public slots:
 private:
     void showFailure();
 
-    QWidget& window_;
     QString helpFile_;
     QString opener_;
+    QMessageBox* failureBox_;
 };
 
 }  // namespace morvane

@@ -1,6 +1,7 @@
 #include "ui/look/ApplicationLook.h"
 
 #include <QApplication>
+#include <QScreen>
 
 #include "ui/look/ClassicFonts.h"
 #include "ui/look/ClassicPalette.h"
@@ -10,11 +11,16 @@
 namespace morvane {
 
 void applyApplicationLook() {
+    // A style sheet given at start (-stylesheet) would wrap every window's style and redraw the
+    // readouts in its own colours; the windows are built after this, with none.
+    qApp->setStyleSheet(QString());
     // The application takes ownership of the style.
     QApplication::setStyle(new ClassicStyle);
     ClassicFonts::installSubstitutions();
     QApplication::setPalette(ClassicPalette::base());
-    QApplication::setFont(ClassicFonts::font(WindowLayout::window().font));
+    QApplication::setFont(
+        ClassicFonts::font(WindowLayout::window().font,
+                           qRound(QGuiApplication::primaryScreen()->logicalDotsPerInchY())));
 }
 
 }  // namespace morvane

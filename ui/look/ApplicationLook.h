@@ -2,9 +2,11 @@
 
 namespace morvane {
 
-// The look the program gives itself, independent of the desktop: the classic style, palette
-// and window font for every window it opens (the game, the About box, the help message), and
-// the fallbacks for the classic font faces. Needs a QApplication; call before any window.
+// The look the program starts with, independent of the desktop: no style sheet, and the
+// classic style, palette and window font as the application's defaults, for anything Qt opens
+// on its own; and the fallbacks for the classic font faces. The program's windows hold the
+// look as their own as well (WindowLook), so that a desktop's later changes do not reach
+// them. Needs a QApplication; call before any window.
 void applyApplicationLook();
 
 }  // namespace morvane

@@ -13,8 +13,9 @@ namespace ClassicFonts {
 // Registers the fallbacks; safe to call more than once.
 void installSubstitutions();
 
-// Every font of the program comes from here, drawn without smoothing.
-QFont font(const FontSpec& fontSpec);
+// Every font of the program comes from here, drawn without smoothing, at the whole pixel size
+// nearest below its size in points at `dotsPerInch`.
+QFont font(const FontSpec& fontSpec, int dotsPerInch);
 
 }  // namespace ClassicFonts
 

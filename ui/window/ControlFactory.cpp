@@ -15,19 +15,6 @@ namespace morvane {
 
 namespace {
 
-using ControlFactory::toPixels;
-
-QRect pixelRect(const TwipRect& rect) {
-    return {toPixels(rect.left), toPixels(rect.top), toPixels(rect.width), toPixels(rect.height)};
-}
-
-// Both end points included.
-QRect pixelRect(const TwipLine& line) {
-    return QRect(QPoint(toPixels(line.x1), toPixels(line.y1)),
-                 QPoint(toPixels(line.x2), toPixels(line.y2)))
-        .normalized();
-}
-
 QLabel* createLabel(const ControlSpec& controlSpec, QWidget& container) {
     auto* label = new QLabel(QString::fromLatin1(controlSpec.caption), &container);
     label->setTextFormat(Qt::PlainText);
@@ -98,15 +85,30 @@ QWidget* ControlFactory::asWidget(const BuiltControl& control) {
     return std::visit([](auto* typed) -> QWidget* { return typed; }, control);
 }
 
-BuiltControl ControlFactory::create(const ControlSpec& controlSpec, QWidget& container) {
+TwipScale TwipScale::of(const QWidget& widget) {
+    return TwipScale(widget.logicalDpiY());
+}
+
+QRect TwipScale::rect(const TwipRect& rect) const {
+    return QRect(QPoint(pixels(rect.left), pixels(rect.top)),
+                 QPoint(pixels(rect.left + rect.width) - 1, pixels(rect.top + rect.height) - 1));
+}
+
+QRect TwipScale::rect(const TwipLine& line) const {
+    return QRect(QPoint(pixels(line.x1), pixels(line.y1)), QPoint(pixels(line.x2), pixels(line.y2)))
+        .normalized();
+}
+
+BuiltControl ControlFactory::create(const ControlSpec& controlSpec, QWidget& container,
+                                    TwipScale scale) {
     const BuiltControl control = createWidget(controlSpec, container);
     QWidget* widget = asWidget(control);
     widget->setObjectName(QString::fromLatin1(controlSpec.name));
-    widget->setGeometry(controlSpec.kind == ControlKind::Line ? pixelRect(controlSpec.line)
-                                                              : pixelRect(controlSpec.rect));
+    widget->setGeometry(controlSpec.kind == ControlKind::Line ? scale.rect(controlSpec.line)
+                                                              : scale.rect(controlSpec.rect));
     applyColours(*widget, controlSpec);
     if (controlSpec.font)
-        widget->setFont(ClassicFonts::font(*controlSpec.font));
+        widget->setFont(ClassicFonts::font(*controlSpec.font, scale.dotsPerInch()));
     if (!controlSpec.visible)
         widget->hide();
     return control;

@@ -1,5 +1,6 @@
 #include "ui/window/EventBindings.h"
 
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QWidget>
@@ -34,8 +35,9 @@ void EventBindings::connect(const WindowControls& controls, GameController& game
                   [&game] { game.exchangeHands(); });
     bindOperation(controls.shuffleButton, &QPushButton::clicked, window, redraw,
                   [&game] { game.shuffle(); });
-    bindOperation(controls.aboutButton, &QPushButton::clicked, window, redraw, [&game, &window] {
-        AboutBox::exec(&window);
+    QMessageBox* about = AboutBox::create(window);
+    bindOperation(controls.aboutButton, &QPushButton::clicked, window, redraw, [&game, about] {
+        about->exec();
         game.aboutClosed();
     });
     // clicked() comes from the mouse, Space and the arrow keys, never from setChecked(); a click

@@ -1,5 +1,6 @@
 #include "ui/window/GameWindow.h"
 
+#include "ui/controls/HeldKeys.h"
 #include "ui/help/HelpLauncher.h"
 #include "ui/window/EventBindings.h"
 #include "ui/window/MaximiseRefusal.h"
@@ -16,6 +17,7 @@ GameWindow::GameWindow(Clock& clock, const QString& helpFile, const QString& dec
     EventBindings::connect(controls_, game_.controller(), *this, [this] { redraw(); });
     help_ = new HelpLauncher(*this, helpFile);
     new MaximiseRefusal(*this);
+    new HeldKeys(*this);
 
     // Start-up runs before the window is first shown, so the first frame already shows the
     // selected level and the count of 1.

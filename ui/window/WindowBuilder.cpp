@@ -16,6 +16,7 @@
 #include "ui/controls/SunkenLineEdit.h"
 #include "ui/look/ClassicFonts.h"
 #include "ui/look/ClassicPalette.h"
+#include "ui/look/WindowLook.h"
 #include "ui/window/ControlFactory.h"
 
 namespace morvane {
@@ -28,11 +29,11 @@ struct BuiltFrom {
     BuiltControl control;
 };
 
-void setUpWindow(QWidget& window) {
+void setUpWindow(QWidget& window, TwipScale scale) {
     const WindowSpec& windowSpec = WindowLayout::window();
     window.setWindowTitle(QString::fromLatin1(windowSpec.title));
-    window.setFixedSize(ControlFactory::toPixels(windowSpec.clientWidth),
-                        ControlFactory::toPixels(windowSpec.clientHeight));
+    window.setFixedSize(scale.pixels(windowSpec.clientWidth),
+                        scale.pixels(windowSpec.clientHeight));
     // A fixed size leaves nothing to maximise to.
     window.setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     QPalette palette = ClassicPalette::base();
@@ -40,16 +41,17 @@ void setUpWindow(QWidget& window) {
                      ClassicPalette::colour(windowSpec.background));
     window.setPalette(palette);
     window.setAutoFillBackground(true);
-    window.setFont(ClassicFonts::font(windowSpec.font));
+    window.setFont(ClassicFonts::font(windowSpec.font, scale.dotsPerInch()));
     // Placement is left to the window system: the window is never moved from code.
 }
 
-std::vector<BuiltFrom> createControls(QWidget& window) {
+std::vector<BuiltFrom> createControls(QWidget& window, TwipScale scale) {
     const auto controls = WindowLayout::controls();
     std::vector<BuiltFrom> built;
     built.reserve(controls.size());
-    const auto create = [&built](const ControlSpec& controlSpec, QWidget& container) {
-        return built.emplace_back(controlSpec, ControlFactory::create(controlSpec, container))
+    const auto create = [&built, scale](const ControlSpec& controlSpec, QWidget& container) {
+        return built
+            .emplace_back(controlSpec, ControlFactory::create(controlSpec, container, scale))
             .control;
     };
     const auto frameSpec = std::ranges::find(controls, ControlKind::Frame, &ControlSpec::kind);
@@ -197,13 +199,15 @@ void describeControls(const WindowControls& controls) {
 }  // namespace
 
 WindowControls WindowBuilder::build(QWidget& window, const TilePixmaps& pixmaps) {
-    setUpWindow(window);
-    const std::vector<BuiltFrom> built = createControls(window);
+    const TwipScale scale = TwipScale::of(window);
+    setUpWindow(window, scale);
+    const std::vector<BuiltFrom> built = createControls(window, scale);
     showFirstPictures(built, pixmaps);
     chainFocusOrder(built);
     groupLevelOptions(built);
     WindowControls controls = handOver(built);
     describeControls(controls);
+    WindowLook::adopt(window);
     return controls;
 }
 
