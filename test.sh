@@ -6,7 +6,9 @@
 # Stages: the whole suite (build-test/), whose window tests run offscreen, on Xvfb and on a Weston
 # that each Wayland test starts and stops itself (tests/ui/run-on-weston.sh: its own runtime
 # folder and socket); the Debian package, built twice with dpkg-buildpackage and checked
-# (tests/install/check-deb-package.sh); the whole suite again with AddressSanitizer,
+# (tests/install/check-deb-package.sh), then installed in fresh roots of this machine's release
+# by piuparts and by autopkgtest, which runs debian/tests (tests/install/check-deb-testbed.sh,
+# as root through sudo); the whole suite again with AddressSanitizer,
 # UndefinedBehaviorSanitizer and LeakSanitizer (build-asan/); valgrind memcheck over the
 # core tests; and a bounded libFuzzer run over the core (build-fuzz/, clang).
 set -uo pipefail
@@ -87,9 +89,21 @@ suite() {
         -DMORVANE_BUILD_BENCHMARKS=ON && run_tests --test-dir build-test
 }
 
-# The suite has run: the package is built without it, twice, and checked.
+# The suite has run: the package is built without it, twice, and checked. It is kept in
+# build-deb/ for the next stage.
 debian_package() {
-    tests/install/check-deb-package.sh .
+    rm -rf build-deb
+    tests/install/check-deb-package.sh . build-deb
+}
+
+# The package as Debian's CI and QA test one, in fresh roots of this release.
+debian_testbed() {
+    local debs=(build-deb/morvane_*.deb)
+    if [[ ! -f "${debs[0]}" ]]; then
+        echo "no package in build-deb/: the package stage did not pass"
+        return 1
+    fi
+    tests/install/check-deb-testbed.sh . "${debs[0]}"
 }
 
 sanitized_suite() {
@@ -130,6 +144,8 @@ fuzz() {
 stage "test suite" suite
 if ! $quick; then
     stage "Debian package: built twice, linted, hardened, reproducible" debian_package
+    stage "Debian package in fresh roots: piuparts, autopkgtest as root and as a user" \
+        debian_testbed
     stage "test suite under sanitizers" sanitized_suite
     stage "valgrind memcheck of the core and artwork tests" memcheck
     stage "fuzzing the core for 60 s" fuzz

@@ -10,5 +10,12 @@ execute_process(
 if(NOT status EQUAL 0)
     message(FATAL_ERROR "po4a-translate failed for ${PO}: ${said}")
 endif()
+# po4a writes every hyphen as \-, the date's too, which man-page readers then cannot read as
+# a date; and it leaves blanks at the ends of some lines.
+file(READ ${OUTPUT}.in page)
+string(REGEX REPLACE "(\n\\.TH [^ ]+ [^ ]+ )([0-9]+)\\\\-([0-9]+)\\\\-([0-9]+)" "\\1\\2-\\3-\\4"
+       page "${page}")
+string(REGEX REPLACE "[ \t]+\n" "\n" page "${page}")
+file(WRITE ${OUTPUT}.in "${page}")
 configure_file(${OUTPUT}.in ${OUTPUT} @ONLY)
 file(REMOVE ${OUTPUT}.in)

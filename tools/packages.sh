@@ -9,7 +9,7 @@ BUILD_PACKAGES=(build-essential cmake pkgconf qt6-base-dev libxcb1-dev fonts-lib
 TEST_PACKAGES=("${BUILD_PACKAGES[@]}" libgtest-dev libgmock-dev libxcb-xtest0-dev xvfb xauth
     desktop-file-utils appstream file dpkg-dev valgrind clang libclang-rt-dev qt6-base-private-dev
     qt6-gtk-platformtheme fonts-dejavu-extra lintian weston "libweston-*-dev" qt6-wayland
-    debhelper devscripts blhc git tidy locales)
+    debhelper devscripts blhc git tidy locales mandoc debootstrap piuparts autopkgtest)
 # The benchmarks measure start-up on a desktop's font set: Debian's desktops bring the Noto
 # families.
 BENCH_PACKAGES=("${BUILD_PACKAGES[@]}" xvfb xauth valgrind fonts-noto-core)

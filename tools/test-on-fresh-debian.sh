@@ -2,7 +2,7 @@
 # Runs ./test.sh as a newcomer on another Debian release would: on a fresh clone of this
 # repository's committed HEAD, inside a fresh minimal root of that release (Debian 13,
 # "trixie", unless told otherwise) made with debootstrap from the package archive this
-# machine already uses. Needs root (or sudo), debootstrap and about 3 GB of disk.
+# machine already uses. Needs root (or sudo), debootstrap and about 5 GB of disk.
 # The mounts are undone and the root removed on every exit; --keep leaves the root to look at.
 #   tools/test-on-fresh-debian.sh [--keep] [RELEASE]
 set -uo pipefail
@@ -28,7 +28,6 @@ mirror="${mirror:-http://deb.debian.org/debian}"
 root="$(mktemp -d "${TMPDIR:-/var/tmp}/morvane-$release.XXXXXX")" || exit 1
 # It becomes the root folder: everyone may enter it, as the users the packages add must.
 chmod 0755 "$root"
-mounted=()
 
 mounts_under_root() {
     awk -v root="$root" '$2 == root || index($2, root "/") == 1 { print $2 }' /proc/mounts
@@ -42,8 +41,9 @@ clean_up() {
         [[ "$(readlink "$process/root" 2>/dev/null)" == "$root"* ]] &&
             kill -KILL "${process#/proc/}" 2>/dev/null
     done
-    for ((i = ${#mounted[@]} - 1; i >= 0; i--)); do
-        umount "${mounted[i]}" 2>/dev/null || umount -l "${mounted[i]}"
+    # Its own mounts, and any a run inside left behind: deepest first.
+    mounts_under_root | sort -r | while read -r point; do
+        umount "$point" 2>/dev/null || umount -l "$point"
     done
     # Never remove a root that still has a mount in it: it could be the machine's own /dev.
     if [[ -n "$(mounts_under_root)" ]]; then
@@ -68,11 +68,14 @@ fi
 rm -f "$root.debootstrap.log"
 echo "debootstrap: $((SECONDS - start)) s"
 
+# The root is a mount point of its own, as a machine's root is: inside it, a mount namespace
+# can then make its mounts private (tests/install/check-deb-testbed.sh does).
+mount --bind "$root" "$root" || exit 1
 for point in proc sys dev dev/pts; do
-    mount --bind "/$point" "$root/$point" && mounted+=("$root/$point") || exit 1
+    mount --bind "/$point" "$root/$point" || exit 1
 done
 # Shared memory of its own, for the X server and the compositor.
-mount -t tmpfs -o mode=1777 tmpfs "$root/dev/shm" 2>/dev/null && mounted+=("$root/dev/shm")
+mount -t tmpfs -o mode=1777 tmpfs "$root/dev/shm" 2>/dev/null
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 
 git clone --quiet --no-local "$repo" "$root/root/morvane" || exit 1

@@ -7,14 +7,19 @@
 #     (an override serving only the other Debian release shows as unused-override);
 #   - the packaged program hardened (hardening-check) and every compile and link line of the
 #     build log with Debian's flags (blhc --bindnow);
+#   - the manual pages as mandoc -T lint reads them: no error or warning, and in English no
+#     style note either;
 #   - a second build from another folder, later, giving the same .deb files byte for byte.
 #
-#   check-deb-package.sh SOURCE_DIR
+#   check-deb-package.sh SOURCE_DIR [OUT_DIR]
+# When every check passes, the binary package is copied into OUT_DIR, where test.sh's next
+# stage tests it in clean testbeds (check-deb-testbed.sh).
 # The packages are built without their tests (nocheck): test.sh has run them already.
-# Needs dpkg-dev, debhelper, lintian, devscripts and blhc.
+# Needs dpkg-dev, debhelper, lintian, devscripts, blhc and mandoc.
 set -uo pipefail
 
 source_dir="$(cd "$1" && pwd)"
+out_dir="${2:-}"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
@@ -108,6 +113,21 @@ for feature in "Position Independent Executable" "Stack protected" "Fortify Sour
 done
 blhc --debian --bindnow "$first/build.log" || fail "blhc finds build lines without Debian's flags"
 
+# The manual pages as installed; mandoc reads them compressed. The English one is held to
+# every note, style included; the translations, whose source lines po4a writes as long as
+# their paragraphs, to no error or warning.
+lint_man_page() {
+    local page="$1" level="$2" lint status
+    lint="$(mandoc -T lint -W "$level" "$page" 2>&1)"
+    status=$?
+    [[ $status -eq 0 && -z "$lint" ]] ||
+        fail "mandoc -T lint -W $level (status $status): ${lint//"$first/root"/}"
+}
+lint_man_page "$first/root/usr/share/man/man6/morvane.6.gz" style
+for page in "$first"/root/usr/share/man/*/man6/morvane.6.gz; do
+    [[ -e "$page" ]] && lint_man_page "$page" warning
+done
+
 # The same package again from another folder, at another time: nothing of the folder, the
 # time or the machine's state may reach it.
 second="$work/second/a/longer/path"
@@ -125,3 +145,6 @@ if [[ $failures -gt 0 ]]; then
     exit 1
 fi
 echo "$(basename "$deb"): all checks passed (Depends: $(dpkg-deb -f "$deb" Depends))"
+if [[ -n "$out_dir" ]]; then
+    mkdir -p "$out_dir" && cp "$deb" "$out_dir/"
+fi
