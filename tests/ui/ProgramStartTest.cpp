@@ -123,7 +123,8 @@ private slots:
     }
 
     // In the user's language, from the catalogues beside the program; what was typed stays as
-    // it was. As everywhere with gettext, LANGUAGE counts only outside the C locale.
+    // it was. As everywhere with gettext, LANGUAGE counts only outside the C locale (and, with
+    // newer C libraries, outside C.UTF-8 too), and it comes before the locale's own language.
     void answersInTheUsersLanguage_data() {
         QTest::addColumn<QStringList>("locale");
         QTest::addColumn<QStringList>("arguments");
@@ -136,7 +137,7 @@ private slots:
                    "      --version  die Version anzeigen und beenden\n")
             << QString();
         QTest::newRow("a mistake, LANGUAGE=de")
-            << QStringList{"LANGUAGE=de", "LC_ALL=C.UTF-8"} << QStringList{"--frobnicate"}
+            << QStringList{"LANGUAGE=de", "LC_ALL=ar_EG.UTF-8"} << QStringList{"--frobnicate"}
             << QStringLiteral("^$")
             << QStringLiteral(
                    "morvane: unbekannte Option „--frobnicate“\n"
