@@ -67,7 +67,11 @@ for language in $languages; do
         grep -q "^$key\[$language\]=." "$prefix/share/applications/$app_id.desktop" ||
             fail "the desktop entry has no $key[$language]"
     done
-    grep -q "<summary xml:lang=\"$language\">" "$prefix/share/metainfo/$app_id.metainfo.xml" ||
+    # msgfmt names the language as gettext does (pt_BR) or, from gettext 0.22, as BCP 47
+    # does, with the script where the language has two (pt-BR, zh-Hans-CN).
+    tag="$language"
+    [[ "$language" == *_* ]] && tag="${language%%_*}[-_]([A-Z][a-z]{3}-)?${language#*_}"
+    grep -qE "<summary xml:lang=\"$tag\">" "$prefix/share/metainfo/$app_id.metainfo.xml" ||
         fail "the metainfo has no summary in $language"
 done
 # Every manual page: groff finds nothing wrong in it, and the files it names (in FILES, in
