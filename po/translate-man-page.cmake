@@ -16,6 +16,14 @@ file(READ ${OUTPUT}.in page)
 string(REGEX REPLACE "(\n\\.TH [^ ]+ [^ ]+ )([0-9]+)\\\\-([0-9]+)\\\\-([0-9]+)" "\\1\\2-\\3-\\4"
        page "${page}")
 string(REGEX REPLACE "[ \t]+\n" "\n" page "${page}")
+# Chinese and Japanese put no spaces between words, so a justified line has nothing to stretch
+# and groff warns on every such line: those pages are set ragged-right, as groff's man macros
+# allow (AD, read wherever they adjust).
+get_filename_component(language ${PO} NAME_WE)
+if(language MATCHES "^(zh|ja)(_|$)")
+    string(REGEX REPLACE "
+\\.TH " "\n.ds AD l\n.TH " page "${page}")
+endif()
 file(WRITE ${OUTPUT}.in "${page}")
 configure_file(${OUTPUT}.in ${OUTPUT} @ONLY)
 file(REMOVE ${OUTPUT}.in)
