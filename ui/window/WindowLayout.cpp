@@ -10,7 +10,8 @@ namespace morvane {
 
 namespace {
 
-constexpr FontSpec kWindowFont{"MS Sans Serif", 8.25, 400};
+// The window and most of its controls are in the desktop's own font, as its message boxes are.
+constexpr FontSpec kWindowFont = kSystemFont;
 constexpr FontSpec kBoldFont{"MS Sans Serif", 8.25, 700};
 constexpr FontSpec kReadoutFont{"Arial", 21.75, 400};
 
