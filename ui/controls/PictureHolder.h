@@ -19,13 +19,15 @@ public:
 
     QRect innerRect() const;
 
-    // Whether a click does anything: true for the cells, whose clicks are bound to the game.
-    bool reactsToClicks() const;
+    // Whether the holder reports clicks (clicked(), and a press from a screen reader); a new
+    // holder does not.
+    void setClickable(bool clickable) { clickable_ = clickable; }
+    bool isClickable() const { return clickable_; }
     // A completed click, as from the mouse; assistive technology presses a cell through this.
     void click();
 
 signals:
-    // A left press and release both on the holder.
+    // A left press and release both on a clickable holder.
     void clicked();
 
 protected:
@@ -37,6 +39,7 @@ protected:
 
 private:
     const QPixmap* picture_ = nullptr;
+    bool clickable_ = false;
     bool pressed_ = false;
 };
 
