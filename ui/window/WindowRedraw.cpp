@@ -26,9 +26,9 @@ void showTile(PictureHolder& holder, const TilePixmaps& pixmaps, Tile tile) {
 
 }  // namespace
 
-void WindowRedraw::show(const GameController& game, const TilePixmaps& pixmaps,
+void WindowRedraw::show(const GameController& controller, const TilePixmaps& pixmaps,
                         const WindowControls& controls) {
-    const BoardState& board = game.board();
+    const BoardState& board = controller.board();
     for (Cell cell : BoardState::cells()) {
         showTile(*controls.holderFor(cell), pixmaps, board.tileAt(cell));
     }
@@ -43,14 +43,14 @@ void WindowRedraw::show(const GameController& game, const TilePixmaps& pixmaps,
 
     // Always rewritten: whatever the player typed into the count box goes. The box's text
     // stays its value; the name says what the number is.
-    const PlayReadouts& readouts = game.readouts();
+    const PlayReadouts& readouts = controller.readouts();
     controls.countReadout->setText(QString::fromStdString(readouts.countText()));
     rename(*controls.countReadout, AccessibleText::countName(readouts.countText()));
     controls.elapsedReadout->setText(QString::fromStdString(readouts.elapsedText()));
     rename(*controls.elapsedReadout, AccessibleText::elapsedName(readouts.elapsedText()));
 
     // Selecting from code emits no clicked(), so the option's binding does not run again.
-    if (const auto level = game.currentLevel())
+    if (const auto level = controller.currentLevel())
         controls.optionFor(*level)->setChecked(true);
 }
 
