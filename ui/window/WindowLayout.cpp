@@ -41,6 +41,11 @@ constexpr ControlSpec label(std::string_view name, TwipRect rect, std::string_vi
             .role = role};
 }
 
+// A holder off the board: a hand's view, or one of four hidden holders that take no part in
+// play: a store behind each hand's view (Picture63, Picture28), which the redraw keeps showing
+// the hand's tile, and Picture45 and Picture46 in the frame, which stay blank. The hidden ones
+// are built so that the window has all of its 68 holders, each with its name and its place in
+// the focus order; hidden, they are never drawn and never take a click or the focus.
 constexpr ControlSpec slotHolder(std::string_view name, Container container, TwipRect rect,
                                  bool visible, int tabIndex, ControlRole role) {
     return {.name = name,
@@ -54,6 +59,7 @@ constexpr ControlSpec slotHolder(std::string_view name, Container container, Twi
             .role = role};
 }
 
+// A push button, a level option or the frame: a caption in the window font on the button face.
 constexpr ControlSpec buttonFaceControl(ControlKind kind, std::string_view name,
                                         Container container, TwipRect rect,
                                         std::string_view caption, int tabIndex, ControlRole role) {
@@ -127,7 +133,6 @@ constexpr std::array<ControlSpec, kOtherCount> kOtherControls{{
                       {2640, 360, 1215, 855}, "Shuffle", 73, ControlRole::ShuffleButton),
     buttonFaceControl(ControlKind::PushButton, "Command2", Container::Frame1,
                       {2640, 1320, 1215, 375}, "About", 78, ControlRole::AboutButton),
-    // The two shuffle temporaries, which the window never shows.
     slotHolder("Picture45", Container::Frame1, {2640, 120, 495, 495}, false, 74, ControlRole::None),
     slotHolder("Picture46", Container::Frame1, {3360, 120, 495, 495}, false, 75, ControlRole::None),
     line("Line1", {4920, 3720, 5520, 3720}),

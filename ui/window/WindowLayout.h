@@ -86,8 +86,8 @@ struct WindowSpec {
 };
 
 // The window and its 85 controls (68 picture holders, 6 labels, 3 options, 3 push buttons,
-// the frame, the text box and 3 lines). The never-started timer of the original form has no
-// behaviour and is left out.
+// the frame, the text box and 3 lines). No control keeps time: the seconds readout changes only
+// when an action brings it up to date, so the window has no timer.
 namespace WindowLayout {
 
 inline constexpr int kControlCount = 85;

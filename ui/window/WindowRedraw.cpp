@@ -32,8 +32,7 @@ void WindowRedraw::show(const GameController& controller, const TilePixmaps& pix
     for (Cell cell : BoardState::cells()) {
         showTile(*controls.holderFor(cell), pixmaps, board.tileAt(cell));
     }
-    // A hand's view and its hidden store always show the same tile; the store stays unnamed,
-    // as nobody can see it.
+    // Nobody sees a hand's hidden store, so it is given the picture but no name.
     const Tile letterHand = board.tileInHand(Hand::LetterHand);
     const Tile numberHand = board.tileInHand(Hand::NumberHand);
     showTile(*controls.letterHandView, pixmaps, letterHand);
