@@ -6,7 +6,8 @@
 namespace morvane {
 
 // A framed box that shows one tile picture unscaled at the top-left of its inner area, over
-// its background colour, and reports clicks. All 68 holders, cells and slots, are this class.
+// its background colour, and reports clicks if it is clickable. All 68 holders, cells and
+// slots, are this class.
 class PictureHolder : public QWidget {
     Q_OBJECT
 
