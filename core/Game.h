@@ -18,7 +18,7 @@ public:
     explicit Game(Clock& clock, std::string decimalSeparator = ".");
 
     // The controller refers to this game's own board and readouts; a copy's controller would
-    // still act on the original's.
+    // still act on those of the game it was copied from.
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 

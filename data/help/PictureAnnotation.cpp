@@ -9,8 +9,9 @@ namespace morvane::help {
 
 namespace {
 
-// Orange-red: stands out on the desktop teal, the grey panels and the black readouts, and is
-// dark enough for the white numbers on it to read (4.9:1), as on the help page's list.
+// Orange-red: stands out on every colour of the window, its background, panels and readouts
+// alike, and is dark enough for the white numbers on it to read (4.9:1), as on the help page's
+// list.
 const QColor kCalloutColour(208, 56, 0);
 constexpr int kRingWidth = 3;
 constexpr int kMarkerRadius = 12;

@@ -38,7 +38,7 @@ QString PictureHolderAccessible::text(QAccessible::Text t) const {
 }
 
 QAccessible::Role PictureHolderAccessible::role() const {
-    return holder()->reactsToClicks() ? QAccessible::Button : QAccessible::Graphic;
+    return holder()->isClickable() ? QAccessible::Button : QAccessible::Graphic;
 }
 
 QAccessible::State PictureHolderAccessible::state() const {
@@ -53,7 +53,7 @@ QStringList PictureHolderAccessible::actionNames() const {
     if (state().invisible)
         return {};
     QStringList names = QAccessibleWidget::actionNames();
-    if (holder()->reactsToClicks() && holder()->isEnabled())
+    if (holder()->isClickable() && holder()->isEnabled())
         names.prepend(pressAction());
     return names;
 }

@@ -1,12 +1,10 @@
 #include "ui/controls/PictureHolder.h"
 
-#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRegion>
 
-#include "ui/access/PictureHolderAccessible.h"
 #include "ui/look/SunkenEdge.h"
 
 namespace morvane {
@@ -17,8 +15,6 @@ PictureHolder::PictureHolder(QWidget* parent) : QWidget(parent) {
     // a press of the primary one.
     setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    // Before anything asks for this holder's accessible interface, which Qt then caches.
-    PictureHolderAccessible::install();
 }
 
 void PictureHolder::setPicture(const QPixmap& picture) {
@@ -32,12 +28,9 @@ QRect PictureHolder::innerRect() const {
     return SunkenEdge::inside(rect());
 }
 
-bool PictureHolder::reactsToClicks() const {
-    return isSignalConnected(QMetaMethod::fromSignal(&PictureHolder::clicked));
-}
-
 void PictureHolder::click() {
-    emit clicked();
+    if (clickable_)
+        emit clicked();
 }
 
 void PictureHolder::paintEvent(QPaintEvent* event) {
@@ -95,7 +88,7 @@ void PictureHolder::mouseReleaseEvent(QMouseEvent* event) {
     const bool wasPressed = pressed_;
     pressed_ = false;
     if (wasPressed && rect().contains(event->position().toPoint()))
-        emit clicked();
+        click();
 }
 
 void PictureHolder::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -6,7 +6,8 @@
 namespace morvane {
 
 // A framed box that shows one tile picture unscaled at the top-left of its inner area, over
-// its background colour, and reports clicks. All 68 holders, cells and slots, are this class.
+// its background colour, and reports clicks if it is clickable. All 68 holders, cells and
+// slots, are this class.
 class PictureHolder : public QWidget {
     Q_OBJECT
 
@@ -19,13 +20,15 @@ public:
 
     QRect innerRect() const;
 
-    // Whether a click does anything: true for the cells, whose clicks are bound to the game.
-    bool reactsToClicks() const;
+    // Whether the holder reports clicks (clicked(), and a press from a screen reader); a new
+    // holder does not.
+    void setClickable(bool clickable) { clickable_ = clickable; }
+    bool isClickable() const { return clickable_; }
     // A completed click, as from the mouse; assistive technology presses a cell through this.
     void click();
 
 signals:
-    // A left press and release both on the holder.
+    // A left press and release both on a clickable holder.
     void clicked();
 
 protected:
@@ -37,6 +40,7 @@ protected:
 
 private:
     const QPixmap* picture_ = nullptr;
+    bool clickable_ = false;
     bool pressed_ = false;
 };
 

@@ -6,7 +6,7 @@
 #include "ui/look/ClassicFonts.h"
 #include "ui/look/ClassicPalette.h"
 #include "ui/look/ClassicStyle.h"
-#include "ui/window/WindowLayout.h"
+#include "ui/look/LookSpecs.h"
 
 namespace morvane {
 
@@ -17,9 +17,8 @@ void applyApplicationLook() {
     // The application takes ownership of the style.
     QApplication::setStyle(new ClassicStyle);
     QApplication::setPalette(ClassicPalette::base());
-    QApplication::setFont(
-        ClassicFonts::font(WindowLayout::window().font,
-                           qRound(QGuiApplication::primaryScreen()->logicalDotsPerInchY())));
+    QApplication::setFont(ClassicFonts::font(
+        kSystemFont, qRound(QGuiApplication::primaryScreen()->logicalDotsPerInchY())));
 }
 
 }  // namespace morvane

@@ -4,7 +4,7 @@
 #include <QString>
 #include <string_view>
 
-#include "ui/window/WindowLayout.h"
+#include "ui/look/LookSpecs.h"
 
 namespace morvane {
 

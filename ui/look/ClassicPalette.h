@@ -3,7 +3,7 @@
 #include <QColor>
 #include <QPalette>
 
-#include "ui/window/WindowLayout.h"
+#include "ui/look/LookSpecs.h"
 
 namespace morvane {
 

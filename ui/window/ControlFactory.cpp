@@ -29,8 +29,12 @@ QLabel* createLabel(const ControlSpec& controlSpec, QWidget& container) {
 
 BuiltControl createWidget(const ControlSpec& controlSpec, QWidget& container) {
     switch (controlSpec.kind) {
-        case ControlKind::PictureHolder:
-            return new PictureHolder(&container);
+        case ControlKind::PictureHolder: {
+            auto* holder = new PictureHolder(&container);
+            // A click on a cell is an action of the game; the other holders only show a tile.
+            holder->setClickable(controlSpec.role == ControlRole::CellHolder);
+            return holder;
+        }
         case ControlKind::Label:
             return createLabel(controlSpec, container);
         case ControlKind::TextBox: {

@@ -44,7 +44,8 @@ private:
 };
 
 // Makes one control from its ControlSpec: the widget of its kind with its name, place, caption,
-// colours, font and visibility. Pictures, selection and focus order are the builder's.
+// colours, font and visibility, and whether a holder takes clicks. Pictures, selection and
+// focus order are the builder's.
 namespace ControlFactory {
 
 BuiltControl create(const ControlSpec& controlSpec, QWidget& container, TwipScale scale);

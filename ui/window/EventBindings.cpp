@@ -25,26 +25,27 @@ void bindOperation(Sender* sender, Signal signal, QWidget& window,
 
 }  // namespace
 
-void EventBindings::connect(const WindowControls& controls, GameController& game, QWidget& window,
-                            std::function<void()> redraw) {
+void EventBindings::connect(const WindowControls& controls, GameController& controller,
+                            QWidget& window, std::function<void()> redraw) {
     for (Cell cell : BoardState::cells()) {
         bindOperation(controls.holderFor(cell), &PictureHolder::clicked, window, redraw,
-                      [&game, cell] { game.clickCell(cell); });
+                      [&controller, cell] { controller.clickCell(cell); });
     }
     bindOperation(controls.exchangeHandsButton, &QPushButton::clicked, window, redraw,
-                  [&game] { game.exchangeHands(); });
+                  [&controller] { controller.exchangeHands(); });
     bindOperation(controls.shuffleButton, &QPushButton::clicked, window, redraw,
-                  [&game] { game.shuffle(); });
+                  [&controller] { controller.shuffle(); });
     QMessageBox* about = AboutBox::create(window);
-    bindOperation(controls.aboutButton, &QPushButton::clicked, window, redraw, [&game, about] {
-        about->exec();
-        game.aboutClosed();
-    });
+    bindOperation(controls.aboutButton, &QPushButton::clicked, window, redraw,
+                  [&controller, about] {
+                      about->exec();
+                      controller.aboutClosed();
+                  });
     // clicked() comes from the mouse, Space and the arrow keys, never from setChecked(); a click
     // on the option already selected selects its level again and counts.
     for (Level level : kAllLevels) {
         bindOperation(controls.optionFor(level), &QRadioButton::clicked, window, redraw,
-                      [&game, level] { game.selectLevel(level); });
+                      [&controller, level] { controller.selectLevel(level); });
     }
 }
 

@@ -13,7 +13,7 @@ namespace morvane {
 // without a binding (hand views, labels, readouts, frame, lines) do nothing when clicked.
 namespace EventBindings {
 
-void connect(const WindowControls& controls, GameController& game, QWidget& window,
+void connect(const WindowControls& controls, GameController& controller, QWidget& window,
              std::function<void()> redraw);
 
 }  // namespace EventBindings

@@ -9,6 +9,7 @@
 
 #include "core/BoardState.h"
 #include "ui/access/AccessibleText.h"
+#include "ui/access/PictureHolderAccessible.h"
 #include "ui/controls/CaptionedFrame.h"
 #include "ui/controls/ClassicPushButton.h"
 #include "ui/controls/LevelOption.h"
@@ -199,6 +200,8 @@ void describeControls(const WindowControls& controls) {
 }  // namespace
 
 WindowControls WindowBuilder::build(QWidget& window, const TilePixmaps& pixmaps) {
+    // Before the first holder is made, as Qt keeps the accessible interface it first makes.
+    PictureHolderAccessible::install();
     const TwipScale scale = TwipScale::of(window);
     setUpWindow(window, scale);
     const std::vector<BuiltFrom> built = createControls(window, scale);

@@ -10,7 +10,8 @@ namespace morvane {
 
 namespace {
 
-constexpr FontSpec kWindowFont{"MS Sans Serif", 8.25, 400};
+// The window and most of its controls are in the desktop's own font, as its message boxes are.
+constexpr FontSpec kWindowFont = kSystemFont;
 constexpr FontSpec kBoldFont{"MS Sans Serif", 8.25, 700};
 constexpr FontSpec kReadoutFont{"Arial", 21.75, 400};
 
@@ -40,6 +41,11 @@ constexpr ControlSpec label(std::string_view name, TwipRect rect, std::string_vi
             .role = role};
 }
 
+// A holder off the board: a hand's view, or one of four hidden holders that take no part in
+// play: a store behind each hand's view (Picture63, Picture28), which the redraw keeps showing
+// the hand's tile, and Picture45 and Picture46 in the frame, which stay blank. The hidden ones
+// are built so that the window has all of its 68 holders, each with its name and its place in
+// the focus order; hidden, they are never drawn and never take a click or the focus.
 constexpr ControlSpec slotHolder(std::string_view name, Container container, TwipRect rect,
                                  bool visible, int tabIndex, ControlRole role) {
     return {.name = name,
@@ -53,9 +59,10 @@ constexpr ControlSpec slotHolder(std::string_view name, Container container, Twi
             .role = role};
 }
 
-constexpr ControlSpec button(ControlKind kind, std::string_view name, Container container,
-                             TwipRect rect, std::string_view caption, int tabIndex,
-                             ControlRole role) {
+// A push button, a level option or the frame: a caption in the window font on the button face.
+constexpr ControlSpec buttonFaceControl(ControlKind kind, std::string_view name,
+                                        Container container, TwipRect rect,
+                                        std::string_view caption, int tabIndex, ControlRole role) {
     return {.name = name,
             .kind = kind,
             .container = container,
@@ -100,8 +107,8 @@ constexpr std::array<ControlSpec, kOtherCount> kOtherControls{{
                ControlRole::NumberHandView),
     slotHolder("Picture28", Container::Window, {6480, 2040, 495, 495}, false, 65,
                ControlRole::NumberHandStore),
-    button(ControlKind::PushButton, "Command5", Container::Window, {5280, 2760, 495, 495}, "< | >",
-           54, ControlRole::ExchangeHandsButton),
+    buttonFaceControl(ControlKind::PushButton, "Command5", Container::Window,
+                      {5280, 2760, 495, 495}, "< | >", 54, ControlRole::ExchangeHandsButton),
     slotHolder("Picture63", Container::Window, {3960, 3480, 495, 495}, false, 52,
                ControlRole::LetterHandStore),
     slotHolder("Picture64", Container::Window, {4440, 3480, 495, 495}, true, 53,
@@ -111,19 +118,21 @@ constexpr std::array<ControlSpec, kOtherCount> kOtherControls{{
           kReadoutFont, 80, ControlRole::ElapsedReadout, TextAlignment::Right),
     label("Label6", {10080, 4080, 855, 255}, "Seconds", SystemColour::Desktop,
           SystemColour::ActiveTitleBar, kBoldFont, 81, ControlRole::ElapsedCaption),
-    button(ControlKind::Frame, "Frame1", Container::Window, {5760, 4560, 4215, 1935},
-           "    Difficulty Levels    ", 69, ControlRole::LevelFrame),
-    button(ControlKind::OptionButton, "Option1", Container::Frame1, {240, 360, 2295, 375},
-           "English Numbers only", 70, ControlRole::NumbersOnlyOption),
-    button(ControlKind::OptionButton, "Option2", Container::Frame1, {240, 840, 1815, 375},
-           "English Letters only", 71, ControlRole::LettersOnlyOption),
-    button(ControlKind::OptionButton, "Option3", Container::Frame1, {240, 1320, 2295, 375},
-           "Both Letters and Numbers", 72, ControlRole::LettersAndNumbersOption),
-    button(ControlKind::PushButton, "Command1", Container::Frame1, {2640, 360, 1215, 855},
-           "Shuffle", 73, ControlRole::ShuffleButton),
-    button(ControlKind::PushButton, "Command2", Container::Frame1, {2640, 1320, 1215, 375}, "About",
-           78, ControlRole::AboutButton),
-    // The two shuffle temporaries, which the window never shows.
+    buttonFaceControl(ControlKind::Frame, "Frame1", Container::Window, {5760, 4560, 4215, 1935},
+                      "    Difficulty Levels    ", 69, ControlRole::LevelFrame),
+    buttonFaceControl(ControlKind::OptionButton, "Option1", Container::Frame1,
+                      {240, 360, 2295, 375}, "English Numbers only", 70,
+                      ControlRole::NumbersOnlyOption),
+    buttonFaceControl(ControlKind::OptionButton, "Option2", Container::Frame1,
+                      {240, 840, 1815, 375}, "English Letters only", 71,
+                      ControlRole::LettersOnlyOption),
+    buttonFaceControl(ControlKind::OptionButton, "Option3", Container::Frame1,
+                      {240, 1320, 2295, 375}, "Both Letters and Numbers", 72,
+                      ControlRole::LettersAndNumbersOption),
+    buttonFaceControl(ControlKind::PushButton, "Command1", Container::Frame1,
+                      {2640, 360, 1215, 855}, "Shuffle", 73, ControlRole::ShuffleButton),
+    buttonFaceControl(ControlKind::PushButton, "Command2", Container::Frame1,
+                      {2640, 1320, 1215, 375}, "About", 78, ControlRole::AboutButton),
     slotHolder("Picture45", Container::Frame1, {2640, 120, 495, 495}, false, 74, ControlRole::None),
     slotHolder("Picture46", Container::Frame1, {3360, 120, 495, 495}, false, 75, ControlRole::None),
     line("Line1", {4920, 3720, 5520, 3720}),

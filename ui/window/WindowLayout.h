@@ -1,44 +1,16 @@
 #pragma once
 
-#include <cstdint>
 #include <optional>
 #include <span>
 #include <string_view>
-#include <variant>
 
 #include "core/Cell.h"
 #include "core/Tile.h"
+#include "ui/look/LookSpecs.h"
 
 namespace morvane {
 
 enum class ControlKind { PictureHolder, Label, TextBox, Frame, OptionButton, PushButton, Line };
-
-// The classic desktop colour roles the window is drawn in.
-enum class SystemColour {
-    Desktop,
-    ActiveTitleBar,
-    WindowText,
-    HighlightText,
-    ButtonFace,
-    ButtonText,
-};
-
-struct FixedColour {
-    std::uint8_t red;
-    std::uint8_t green;
-    std::uint8_t blue;
-    friend constexpr bool operator==(FixedColour, FixedColour) = default;
-};
-
-// A colour is either looked up by role when drawing or fixed.
-using ColourSpec = std::variant<SystemColour, FixedColour>;
-
-struct FontSpec {
-    std::string_view face;
-    double points;
-    int weight;  // 400 regular, 700 bold
-    friend constexpr bool operator==(const FontSpec&, const FontSpec&) = default;
-};
 
 // Positions and sizes in twips (1/1440 inch); 15 twips make one pixel at 96 DPI.
 struct TwipRect {
@@ -114,8 +86,8 @@ struct WindowSpec {
 };
 
 // The window and its 85 controls (68 picture holders, 6 labels, 3 options, 3 push buttons,
-// the frame, the text box and 3 lines). The never-started timer of the original form has no
-// behaviour and is left out.
+// the frame, the text box and 3 lines). No control keeps time: the seconds readout changes only
+// when an action brings it up to date, so the window has no timer.
 namespace WindowLayout {
 
 inline constexpr int kControlCount = 85;

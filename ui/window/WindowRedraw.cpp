@@ -26,14 +26,13 @@ void showTile(PictureHolder& holder, const TilePixmaps& pixmaps, Tile tile) {
 
 }  // namespace
 
-void WindowRedraw::show(const GameController& game, const TilePixmaps& pixmaps,
+void WindowRedraw::show(const GameController& controller, const TilePixmaps& pixmaps,
                         const WindowControls& controls) {
-    const BoardState& board = game.board();
+    const BoardState& board = controller.board();
     for (Cell cell : BoardState::cells()) {
         showTile(*controls.holderFor(cell), pixmaps, board.tileAt(cell));
     }
-    // A hand's view and its hidden store always show the same tile; the store stays unnamed,
-    // as nobody can see it.
+    // Nobody sees a hand's hidden store, so it is given the picture but no name.
     const Tile letterHand = board.tileInHand(Hand::LetterHand);
     const Tile numberHand = board.tileInHand(Hand::NumberHand);
     showTile(*controls.letterHandView, pixmaps, letterHand);
@@ -43,14 +42,14 @@ void WindowRedraw::show(const GameController& game, const TilePixmaps& pixmaps,
 
     // Always rewritten: whatever the player typed into the count box goes. The box's text
     // stays its value; the name says what the number is.
-    const PlayReadouts& readouts = game.readouts();
+    const PlayReadouts& readouts = controller.readouts();
     controls.countReadout->setText(QString::fromStdString(readouts.countText()));
     rename(*controls.countReadout, AccessibleText::countName(readouts.countText()));
     controls.elapsedReadout->setText(QString::fromStdString(readouts.elapsedText()));
     rename(*controls.elapsedReadout, AccessibleText::elapsedName(readouts.elapsedText()));
 
     // Selecting from code emits no clicked(), so the option's binding does not run again.
-    if (const auto level = game.currentLevel())
+    if (const auto level = controller.currentLevel())
         controls.optionFor(*level)->setChecked(true);
 }
 

@@ -11,7 +11,8 @@ namespace morvane {
 // repainted, and names that did not change are not announced again.
 namespace WindowRedraw {
 
-void show(const GameController& game, const TilePixmaps& pixmaps, const WindowControls& controls);
+void show(const GameController& controller, const TilePixmaps& pixmaps,
+          const WindowControls& controls);
 
 }  // namespace WindowRedraw
 
