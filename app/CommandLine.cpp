@@ -37,20 +37,61 @@ std::string_view withoutDashes(std::string_view option) {
     return option.substr(option.starts_with("--") ? 2 : 1);
 }
 
-// The answer to --help, one message a paragraph or option, each in the user's language.
-void writeUsage(std::ostream& out) {
+// --help is written one message a paragraph or option, each in the user's language: the head,
+// a line for each of the program's own options, then the foot. (The functions stand in that
+// order so that the translators' template lists the messages in it.)
+void writeUsageHead(std::ostream& out) {
     // TRANSLATORS: the first line of "morvane --help". "morvane" is the program's name; OPTION
     // may be translated. Keep the line break at the end, as in every message of --help.
     out << translated("Usage: morvane [OPTION]...\n");
     // TRANSLATORS: "Zandorel" is the name of the game and of its window: keep it.
     out << translated("Opens the Zandorel window: put the letters and digits back in order.\n")
         << '\n';
+}
+
+const char* helpUsageLine() {
     // TRANSLATORS: keep "-h, --help" and the spaces before it, and start the text in the same
     // column as the other option's (the 18th); the options are typed as they are.
-    out << translated("  -h, --help     show this help and exit\n");
+    return translated("  -h, --help     show this help and exit\n");
+}
+
+const char* versionUsageLine() {
     // TRANSLATORS: keep "--version" and the spaces before it, and start the text in the same
     // column as the other option's (the 18th).
-    out << translated("      --version  show the version and exit\n") << '\n';
+    return translated("      --version  show the version and exit\n");
+}
+
+using Request = CommandLine::Request;
+
+// The program's own options: reading the command line and writing --help both go by this
+// table, so an option is accepted exactly when --help lists it.
+struct OwnOption {
+    std::string_view shortName;  // empty when there is none
+    std::string_view longName;
+    Request request;
+    const char* (*usageLine)();
+};
+
+constexpr OwnOption ownOptions[]{
+    {"-h", "--help", Request::ShowHelp, helpUsageLine},
+    {"", "--version", Request::ShowVersion, versionUsageLine},
+};
+
+const OwnOption* findOwnOption(std::string_view argument) {
+    for (const OwnOption& option : ownOptions) {
+        // An empty argument must not match an option that has no short name.
+        if (argument == option.longName ||
+            (!option.shortName.empty() && argument == option.shortName))
+            return &option;
+    }
+    return nullptr;
+}
+
+void writeUsage(std::ostream& out) {
+    writeUsageHead(out);
+    for (const OwnOption& option : ownOptions)
+        out << option.usageLine();
+    out << '\n';
     out << translated(
         // TRANSLATORS: -platform NAME and -style NAME are options of Qt, typed as they are;
         // NAME may be translated.
@@ -65,10 +106,8 @@ void writeUsage(std::ostream& out) {
 CommandLine::CommandLine(int argc, const char* const* argv) {
     for (int i = 1; i < argc && request_ == Request::RunGame; ++i) {
         const std::string_view argument = argv[i];
-        if (argument == "--help" || argument == "-h") {
-            request_ = Request::ShowHelp;
-        } else if (argument == "--version") {
-            request_ = Request::ShowVersion;
+        if (const OwnOption* own = findOwnOption(argument)) {
+            request_ = own->request;
         } else if (argument.size() < 2 || argument[0] != '-') {
             // TRANSLATORS: after "morvane: ". %1 is what was typed, e.g. a file name: the
             // program takes none.

@@ -6,9 +6,9 @@
 
 namespace morvane {
 
-// The command line, read before any display is opened. The program has two options of its
-// own, --help and --version; Qt's options (-platform, -style, -display ...) are recognised
-// only to be left in place for QApplication. Anything else is a mistake.
+// The command line, read before any display is opened. The options it takes are the tables in
+// CommandLine.cpp: the program's own, from which --help is written too, and Qt's, which are
+// left in place for QApplication. Anything else is a mistake.
 class CommandLine {
 public:
     enum class Request { RunGame, ShowHelp, ShowVersion, Mistake };

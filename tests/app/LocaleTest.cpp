@@ -73,4 +73,4 @@ private slots:
 };
 
 QTEST_MAIN(LocaleTest)
-#include "tests/ui/LocaleTest.moc"
+#include "tests/app/LocaleTest.moc"
