@@ -10,9 +10,9 @@
 namespace morvane {
 namespace {
 
+using test::cellOf;
 using test::FakeClock;
-using testing::cellOf;
-using testing::showCells;
+using test::showCells;
 
 TEST(GameControllerTest, HasNoLevelBeforeStartUp) {
     FakeClock clock;

@@ -10,9 +10,9 @@
 namespace morvane {
 namespace {
 
+using test::cellOf;
 using test::FakeClock;
-using testing::cellOf;
-using testing::showCells;
+using test::showCells;
 
 // Each letter row's home characters, top to bottom, and what a solved board shows there
 // after one LettersOnly shuffle.
@@ -100,7 +100,7 @@ TEST(ShuffleTest, HandsStayPutAndTheBlankLeftInACellMovesLikeAnyTile) {
         game.controller().shuffle();
         EXPECT_EQ(game.board().tileInHand(Hand::LetterHand), GlyphTile('A'));
         EXPECT_EQ(game.board().tileInHand(Hand::NumberHand), GlyphTile('0'));
-        EXPECT_TRUE(testing::tilesConserved(game.board()));
+        EXPECT_TRUE(test::tilesConserved(game.board()));
     }
     FakeClock clock;
     Game game(clock);
