@@ -142,7 +142,7 @@ private slots:
         const QStringList differences = golden::layoutDifferences(game.window);
         QVERIFY2(differences.isEmpty(), qPrintable(differences.join(QStringLiteral("; "))));
         // What lies within the frame belongs to it.
-        const QWidget* frame = game.control("Frame1");
+        const QWidget* frame = game.control(golden::kLevelFrame);
         for (const golden::Control& control : golden::kControls) {
             if (control.rect != frame->geometry() && frame->geometry().contains(control.rect))
                 QCOMPARE(game.control(control.name)->parentWidget(), frame);
@@ -169,7 +169,7 @@ private slots:
                                     controls.numberHandView, controls.numberHandStore}) {
             QCOMPARE(slot->picture(), &pixmaps.of(BlankTile));
         }
-        QVERIFY(window.findChild<QWidget*>("Picture45")->isHidden());
+        QVERIFY(window.findChild<QWidget*>(golden::kHiddenOverShuffle[0])->isHidden());
     }
 
     // Colours come from the program's own classic scheme, even under a dark desktop theme;
@@ -222,7 +222,7 @@ private slots:
         for (QLabel* label : game.inWindow<QLabel>()) {
             QVERIFY2(label->autoFillBackground(), "labels are opaque");
             // Every text from the top; only the seconds figure stands at the right of its band.
-            const bool right = label->objectName() == QLatin1String("Label5");
+            const bool right = label->objectName() == QLatin1String(golden::kSecondsReadout);
             QCOMPARE(label->alignment(), (right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
         }
         const QStringList overflows = test::captionOverflows(game.window);
@@ -236,22 +236,23 @@ private slots:
         TestGame game;
         QVERIFY(game.showActive());
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Picture1"));
-        walkBothWays(game, "Option1");
+        walkBothWays(game, golden::levelOption(Level::NumbersOnly));
         if (QTest::currentTestFailed())
             return;
 
-        game.control("Option1")->setFocus();
+        game.levelOption(Level::NumbersOnly)->setFocus();
         game.key(Qt::Key_Down);
-        walkBothWays(game, "Option2");
+        walkBothWays(game, golden::levelOption(Level::LettersOnly));
         if (QTest::currentTestFailed())
             return;
 
-        game.click(game.control("Option3"));
-        walkBothWays(game, "Option3");
+        game.click(game.levelOption(Level::LettersAndNumbers));
+        walkBothWays(game, golden::levelOption(Level::LettersAndNumbers));
     }
 
 private:
-    // The whole focus cycle from Picture1, with `option` as the group's stop.
+    // The whole focus cycle from Picture1, with `option` as the group's stop: it follows the
+    // holders' numbers, not the board, so the holders go by their names.
     static QStringList focusCycle(const QString& option) {
         QStringList cycle;
         const auto range = [&](int first, int last) {
@@ -262,21 +263,17 @@ private:
         range(20, 26);
         range(29, 44);
         range(47, 56);
-        cycle << "Picture64"
-              << "Command5";
+        cycle << golden::kLetterHandView << golden::kExchangeButton;
         range(73, 81);
-        cycle << "Picture27"
-              << "Text1" << option << "Command1"
-              << "Picture82"
-              << "Command2"
-              << "Picture19";
+        cycle << golden::kNumberHandView << golden::kCountReadout << option
+              << golden::kShuffleButton << "Picture82" << golden::kAboutButton << "Picture19";
         return cycle;
     }
 
     static void walkBothWays(TestGame& game, const QString& option) {
         const QStringList cycle = focusCycle(option);
         const auto walk = [&game, &cycle](Qt::Key key) {
-            game.control("Picture1")->setFocus();
+            game.control(qPrintable(cycle.first()))->setFocus();
             QStringList visited;
             while (visited.size() < cycle.size()) {
                 game.key(key);
