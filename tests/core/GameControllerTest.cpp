@@ -117,20 +117,6 @@ TEST(GameControllerTest, SelectingALevelChangesOnlyTheLevelAndReadouts) {
     EXPECT_EQ(game.readouts().countText(), "5");
 }
 
-TEST(GameControllerTest, TenActionsAfterStartUpReadEleven) {
-    FakeClock clock;
-    Game game(clock);
-    game.controller().startUp();
-    for (int i = 0; i < 5; ++i)
-        game.controller().clickCell(cellOf('e'));
-    game.controller().exchangeHands();
-    game.controller().shuffle();
-    game.controller().selectLevel(Level::LettersOnly);
-    game.controller().aboutClosed();
-    game.controller().clickCell(cellOf('9'));
-    EXPECT_EQ(game.readouts().countText(), "11");
-}
-
 // Which count each clock reading saw tells whether the seconds were read before or after counting.
 TEST(GameControllerTest, ReadsTheClockBeforeCountingExceptWhenAboutCloses) {
     FakeClock clock;
