@@ -110,7 +110,6 @@ private slots:
         QCOMPARE(AccessibleText::tileName(GlyphTile('z')), QStringLiteral("small z"));
         QCOMPARE(AccessibleText::tileName(GlyphTile('0')), QStringLiteral("digit 0"));
         QCOMPARE(AccessibleText::tileName(BlankTile), QStringLiteral("empty"));
-        QCOMPARE(AccessibleText::handDescription(Hand::NumberHand), QStringLiteral("number hand"));
         QCOMPARE(AccessibleText::countName("12"), QStringLiteral("Count 12"));
         // A separator outside ASCII (Arabic, U+066B) arrives whole.
         QCOMPARE(AccessibleText::elapsedName("3\xd9\xab"
