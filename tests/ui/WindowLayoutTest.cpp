@@ -51,7 +51,6 @@ private slots:
 
     void windowHasItsFixedClientSizeAndTitle() {
         TestGame game;
-        QCOMPARE(game.window.size(), golden::kWindowSize);
         QCOMPARE(game.window.minimumSize(), golden::kWindowSize);
         QCOMPARE(game.window.maximumSize(), golden::kWindowSize);
         QCOMPARE(game.window.windowTitle(), QStringLiteral("Zandorel"));
