@@ -55,8 +55,8 @@ struct Control {
     bool visible = true;
 };
 
-// The controls by their part in the game. Tests name controls by these; the window's object
-// names, which are the design's, appear only here and where a test is about the names.
+// The controls by their part in the game. Tests name controls by these; the object names
+// (Picture64, Label5...) appear only here and where a test is about the names themselves.
 inline constexpr const char* kLettersHeading = "Label1";
 inline constexpr const char* kNumbersHeading = "Label2";
 inline constexpr const char* kCountCaption = "Label3";
