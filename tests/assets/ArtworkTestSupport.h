@@ -11,7 +11,7 @@
 
 #include "assets/TileArtwork.h"
 
-namespace morvane::testing {
+namespace morvane::test {
 
 inline constexpr Rgb kNavy{0, 0, 128};
 inline constexpr Rgb kWhite{255, 255, 255};
@@ -83,4 +83,4 @@ inline void putU32(std::vector<std::uint8_t>& b, std::size_t at, std::uint32_t v
         b[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(v >> (8 * i));
 }
 
-}  // namespace morvane::testing
+}  // namespace morvane::test

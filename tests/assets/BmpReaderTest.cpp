@@ -5,7 +5,7 @@
 #include "assets/BuiltInBitmaps.h"
 #include "tests/assets/ArtworkTestSupport.h"
 
-namespace morvane::testing {
+namespace morvane::test {
 namespace {
 
 using ::testing::HasSubstr;
@@ -65,4 +65,4 @@ TEST(BmpReaderTest, ReadsAnUndamagedStoredFile) {
 }
 
 }  // namespace
-}  // namespace morvane::testing
+}  // namespace morvane::test

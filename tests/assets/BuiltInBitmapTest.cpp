@@ -1,7 +1,7 @@
 #include "assets/BuiltInBitmaps.h"
 #include "tests/assets/ArtworkTestSupport.h"
 
-namespace morvane::testing {
+namespace morvane::test {
 namespace {
 
 // The stored files are read byte by byte here rather than through BmpReader, so a reader
@@ -41,4 +41,4 @@ TEST(BuiltInBitmapTest, EveryStoredFileHasTheExactBmpHeaders) {
 }
 
 }  // namespace
-}  // namespace morvane::testing
+}  // namespace morvane::test

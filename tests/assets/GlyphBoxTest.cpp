@@ -3,7 +3,7 @@
 
 #include "tests/assets/ArtworkTestSupport.h"
 
-namespace morvane::testing {
+namespace morvane::test {
 namespace {
 
 struct Box {
@@ -67,4 +67,4 @@ TEST(GlyphBoxTest, MarginsAndOutlyingRowsHoldOnlyTheirOwnInk) {
 }
 
 }  // namespace
-}  // namespace morvane::testing
+}  // namespace morvane::test

@@ -3,7 +3,7 @@
 
 #include "tests/assets/ArtworkTestSupport.h"
 
-namespace morvane::testing {
+namespace morvane::test {
 namespace {
 
 struct Span {
@@ -178,4 +178,4 @@ TEST(GlyphShapeTest, DigitZeroHasNothingInItsCentre) {
 }
 
 }  // namespace
-}  // namespace morvane::testing
+}  // namespace morvane::test

@@ -8,7 +8,7 @@
 #include "assets/compiler/Palettes.h"
 #include "tests/assets/ArtworkTestSupport.h"
 
-namespace morvane::testing {
+namespace morvane::test {
 namespace {
 
 using ::testing::HasSubstr;
@@ -183,4 +183,4 @@ TEST(IcoReaderTest, DecodesEightBitPicturesWithTheirFullPalette) {
 }
 
 }  // namespace
-}  // namespace morvane::testing
+}  // namespace morvane::test

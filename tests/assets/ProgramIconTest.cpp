@@ -7,7 +7,7 @@
 #include "assets/ProgramIcon.h"
 #include "tests/assets/ArtworkTestSupport.h"
 
-namespace morvane::testing {
+namespace morvane::test {
 namespace {
 
 using ::testing::UnorderedElementsAreArray;
@@ -96,4 +96,4 @@ TEST(ProgramIconTest, PicturesFollowTheDirectoryWithoutGapsAndEndTheFile) {
 }
 
 }  // namespace
-}  // namespace morvane::testing
+}  // namespace morvane::test

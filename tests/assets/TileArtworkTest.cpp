@@ -3,7 +3,7 @@
 
 #include "tests/assets/ArtworkTestSupport.h"
 
-namespace morvane::testing {
+namespace morvane::test {
 namespace {
 
 TEST(TileArtworkTest, GlyphsAre29SquareInTheAllowedColours) {
@@ -63,4 +63,4 @@ TEST(TileImageTest, RejectsPixelCountThatDoesNotMatchTheSize) {
 }
 
 }  // namespace
-}  // namespace morvane::testing
+}  // namespace morvane::test

@@ -3,7 +3,7 @@
 #include "assets/compiler/AssetError.h"
 #include "assets/compiler/XpmParser.h"
 
-namespace morvane::testing {
+namespace morvane::test {
 namespace {
 
 using ::testing::HasSubstr;
@@ -57,4 +57,4 @@ TEST(XpmParserTest, RejectsMalformedSourcesNamingFileAndLine) {
 }
 
 }  // namespace
-}  // namespace morvane::testing
+}  // namespace morvane::test

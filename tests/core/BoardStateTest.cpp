@@ -11,9 +11,9 @@
 namespace morvane {
 namespace {
 
-using testing::cellOf;
-using testing::kAllHomes;
-using testing::showCells;
+using test::cellOf;
+using test::kAllHomes;
+using test::showCells;
 
 TEST(BoardStateTest, StartsSolvedWithBlankHands) {
     const BoardState board;
@@ -22,7 +22,7 @@ TEST(BoardStateTest, StartsSolvedWithBlankHands) {
     }
     EXPECT_EQ(board.tileInHand(Hand::LetterHand), BlankTile);
     EXPECT_EQ(board.tileInHand(Hand::NumberHand), BlankTile);
-    EXPECT_TRUE(testing::tilesConserved(board));
+    EXPECT_TRUE(test::tilesConserved(board));
 }
 
 // The number of the picture holder drawn showing each character at start-up, written out
@@ -121,7 +121,7 @@ TEST(BoardStateTest, ExchangeSwapsAnyTwoPlacesAndNothingElse) {
     board.exchange(cellOf('q'), cellOf('q'));
     EXPECT_TRUE(board == before);
     EXPECT_EQ(showCells(board, "BCDEFGHIJ"), "BCDEFGHIJ");
-    EXPECT_TRUE(testing::tilesConserved(board));
+    EXPECT_TRUE(test::tilesConserved(board));
 }
 
 TEST(BoardStateTest, TileIdentitiesAreDistinctAndRoundTrip) {

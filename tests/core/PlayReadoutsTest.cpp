@@ -85,16 +85,6 @@ TEST(PlayReadoutsTest, CountPassesSixteenAndThirtyTwoBitLimitsWithoutWrapping) {
     EXPECT_GT(readouts.moveCount(), 0);
 }
 
-TEST(PlayReadoutsTest, GameAcrossMidnightKeepsCountingUp) {
-    // The clock keeps counting past 86,400 s rather than restarting at midnight.
-    FakeClock clock({86399.5F, 86399.5F});
-    PlayReadouts readouts(clock);
-    readouts.start();
-    clock.setNow(86401.0F);
-    readouts.refreshElapsed();
-    EXPECT_EQ(readouts.elapsedText(), "1.5");
-}
-
 TEST(SystemClockTest, StartsAtTheTimeOfDayAndNeverRunsBackwards) {
     SystemClock clock;
     float previous = clock.secondsSinceMidnight();

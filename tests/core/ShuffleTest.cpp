@@ -10,9 +10,9 @@
 namespace morvane {
 namespace {
 
+using test::cellOf;
 using test::FakeClock;
-using testing::cellOf;
-using testing::showCells;
+using test::showCells;
 
 // Each letter row's home characters, top to bottom, and what a solved board shows there
 // after one LettersOnly shuffle.
@@ -36,7 +36,6 @@ TEST(ShuffleTest, NumbersOnlyReversesTheDigitRowOfASolvedBoard) {
     game.controller().shuffle();
     EXPECT_EQ(showCells(game.board(), "0123456789"), "9876543210");
     EXPECT_EQ(showCells(game.board(), kLetters), kLetters);
-    EXPECT_EQ(game.readouts().countText(), "2");
 }
 
 TEST(ShuffleTest, LettersOnlyMirrorsCapitalsWithSmallLetters) {
@@ -63,7 +62,7 @@ TEST(ShuffleTest, LettersAndNumbersSwapsDigitsWithTenLetters) {
               "ABDEFGHIKLMNOPQSTUWXYabdefghiklmnopqstuwxy");
 }
 
-TEST(ShuffleTest, ShufflingTwiceRestoresAnyBoardAndCountsTwice) {
+TEST(ShuffleTest, ShufflingTwiceRestoresAnyBoard) {
     for (unsigned seed = 1; seed <= 5; ++seed) {
         for (Level level : kAllLevels) {
             FakeClock clock;
@@ -78,13 +77,11 @@ TEST(ShuffleTest, ShufflingTwiceRestoresAnyBoardAndCountsTwice) {
             }
             game.controller().selectLevel(level);
             const BoardState before = game.board();
-            const MoveCount countBefore = game.readouts().moveCount();
             game.controller().shuffle();
             EXPECT_FALSE(game.board() == before) << "seed " << seed;
             game.controller().shuffle();
             EXPECT_TRUE(game.board() == before)
                 << "seed " << seed << ", level " << static_cast<int>(level);
-            EXPECT_EQ(game.readouts().moveCount(), countBefore + 2);
         }
     }
 }
@@ -100,7 +97,7 @@ TEST(ShuffleTest, HandsStayPutAndTheBlankLeftInACellMovesLikeAnyTile) {
         game.controller().shuffle();
         EXPECT_EQ(game.board().tileInHand(Hand::LetterHand), GlyphTile('A'));
         EXPECT_EQ(game.board().tileInHand(Hand::NumberHand), GlyphTile('0'));
-        EXPECT_TRUE(testing::tilesConserved(game.board()));
+        EXPECT_TRUE(test::tilesConserved(game.board()));
     }
     FakeClock clock;
     Game game(clock);

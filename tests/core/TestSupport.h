@@ -7,11 +7,7 @@
 #include "core/BoardState.h"
 #include "tests/support/BoardChecks.h"
 
-namespace morvane::testing {
-
-inline Cell cellOf(char home) {
-    return Cell::findByHome(home).value();
-}
+namespace morvane::test {
 
 // The characters a run of cells shows, '_' for the blank.
 inline std::string showCells(const BoardState& board, const std::string& homes) {
@@ -33,4 +29,4 @@ inline ::testing::AssertionResult tilesConserved(const BoardState& board) {
 inline constexpr const char* kAllHomes =
     "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
 
-}  // namespace morvane::testing
+}  // namespace morvane::test

@@ -36,8 +36,7 @@ TEST(TileConservationTest, NoActionLosesOrDuplicatesATile) {
                 game.controller().aboutClosed();
             }
             ++actions;
-            ASSERT_TRUE(testing::tilesConserved(game.board()))
-                << "seed " << seed << ", step " << step;
+            ASSERT_TRUE(test::tilesConserved(game.board())) << "seed " << seed << ", step " << step;
             ASSERT_EQ(game.readouts().moveCount(), actions) << "seed " << seed << ", step " << step;
         }
     }

@@ -9,6 +9,12 @@
 
 namespace morvane::test {
 
+// The cell whose home character is `home`: the tests name cells by the glyph a solved board
+// shows there.
+inline Cell cellOf(char home) {
+    return Cell::findByHome(home).value();
+}
+
 // The board's invariant: among the 64 places each glyph tile is in exactly one and the blank
 // tile in exactly two. Says which tile breaks it, if one does.
 inline std::optional<std::string> tileConservationFault(const BoardState& board) {

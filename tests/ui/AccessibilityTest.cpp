@@ -45,10 +45,6 @@ QAccessible::Role roleOf(QWidget* widget) {
 // Hearing the window's announcements needs Qt's accessibility switched on, which only its
 // private platform interface can do.
 
-QWidget* cellHolder(TestGame& game, char home) {
-    return game.window.controls().holderFor(*Cell::findByHome(home));
-}
-
 // Collects the objects of NameChanged events while it lives, in place of the platform's
 // handler, which it puts back afterwards.
 class NameChangeRecorder {
@@ -114,11 +110,6 @@ private slots:
         QCOMPARE(AccessibleText::tileName(GlyphTile('z')), QStringLiteral("small z"));
         QCOMPARE(AccessibleText::tileName(GlyphTile('0')), QStringLiteral("digit 0"));
         QCOMPARE(AccessibleText::tileName(BlankTile), QStringLiteral("empty"));
-        QCOMPARE(AccessibleText::cellDescription(Cell::ofHome('g')),
-                 QStringLiteral("cell of small g"));
-        QCOMPARE(AccessibleText::cellDescription(Cell::ofHome('9')),
-                 QStringLiteral("cell of digit 9"));
-        QCOMPARE(AccessibleText::handDescription(Hand::NumberHand), QStringLiteral("number hand"));
         QCOMPARE(AccessibleText::countName("12"), QStringLiteral("Count 12"));
         // A separator outside ASCII (Arabic, U+066B) arrives whole.
         QCOMPARE(AccessibleText::elapsedName("3\xd9\xab"
@@ -129,25 +120,25 @@ private slots:
     void startUpNamesEveryVisibleHolderAndReadout() {
         TestGame game;
         for (Cell cell : BoardState::cells()) {
-            QWidget* holder = game.window.controls().holderFor(cell);
             const char home = cell.homeCharacter();
+            QWidget* holder = game.cellFor(home);
             QCOMPARE(nameOf(holder), AccessibleText::tileName(GlyphTile(home)));
             QCOMPARE(descriptionOf(holder),
                      QStringLiteral("cell of ") + AccessibleText::tileName(GlyphTile(home)));
             QCOMPARE(roleOf(holder), QAccessible::Button);
         }
-        QCOMPARE(nameOf(game.control("Picture4")), QStringLiteral("capital A"));
-        QCOMPARE(nameOf(game.control("Picture79")), QStringLiteral("digit 7"));
-        for (const char* view : {"Picture64", "Picture27"}) {
-            QCOMPARE(nameOf(game.control(view)), QStringLiteral("empty"));
-            QCOMPARE(roleOf(game.control(view)), QAccessible::Graphic);
+        for (QWidget* view : {game.letterHandView(), game.numberHandView()}) {
+            QCOMPARE(nameOf(view), QStringLiteral("empty"));
+            QCOMPARE(roleOf(view), QAccessible::Graphic);
         }
-        QCOMPARE(descriptionOf(game.control("Picture64")), QStringLiteral("letter hand"));
-        QCOMPARE(descriptionOf(game.control("Picture27")), QStringLiteral("number hand"));
-        QAccessibleInterface* count = accessibleOf(game.control("Text1"));
-        QCOMPARE(count->text(QAccessible::Name), QStringLiteral("Count 1"));
-        QCOMPARE(count->text(QAccessible::Value), QStringLiteral("1"));
-        QCOMPARE(nameOf(game.control("Label5")), QStringLiteral("Seconds 0"));
+        QCOMPARE(descriptionOf(game.letterHandView()), QStringLiteral("letter hand"));
+        QCOMPARE(descriptionOf(game.numberHandView()), QStringLiteral("number hand"));
+        // Named from the first redraw on; the box's text stays its value.
+        const QString count = game.countReadout()->text();
+        QCOMPARE(nameOf(game.countReadout()), QStringLiteral("Count ") + count);
+        QCOMPARE(accessibleOf(game.countReadout())->text(QAccessible::Value), count);
+        QCOMPARE(nameOf(game.secondsReadout()),
+                 QStringLiteral("Seconds ") + game.secondsReadout()->text());
     }
 
 #ifdef MORVANE_QT_PLATFORM_ACCESSIBILITY
@@ -156,40 +147,43 @@ private slots:
         QVERIFY(game.showActive());
         NameChangeRecorder changes;
         game.clock.advance(2.5F);
-        game.click(game.control("Picture4"));
-        QCOMPARE(nameOf(game.control("Picture4")), QStringLiteral("empty"));
-        QCOMPARE(nameOf(game.control("Picture64")), QStringLiteral("capital A"));
-        QCOMPARE(nameOf(game.control("Picture27")), QStringLiteral("empty"));
-        QCOMPARE(nameOf(game.control("Text1")), QStringLiteral("Count 2"));
-        QCOMPARE(nameOf(game.control("Label5")), QStringLiteral("Seconds 2.5"));
-        for (const char* changed : {"Picture4", "Picture64", "Text1", "Label5"})
-            QCOMPARE(changes.count(game.control(changed)), 1);
+        game.click(game.cellFor('A'));
+        QCOMPARE(nameOf(game.cellFor('A')), QStringLiteral("empty"));
+        QCOMPARE(nameOf(game.letterHandView()), QStringLiteral("capital A"));
+        QCOMPARE(nameOf(game.numberHandView()), QStringLiteral("empty"));
+        QCOMPARE(nameOf(game.countReadout()), QStringLiteral("Count 2"));
+        QCOMPARE(nameOf(game.secondsReadout()), QStringLiteral("Seconds 2.5"));
+        const QList<QWidget*> changed{game.cellFor('A'), game.letterHandView(), game.countReadout(),
+                                      game.secondsReadout()};
+        for (QWidget* each : changed)
+            QCOMPARE(changes.count(each), 1);
         QCOMPARE(changes.all().size(), 4);  // none for the 61 cells and the view that kept theirs
     }
 
     void handExchangeNamesBothViews() {
         TestGame game;
         QVERIFY(game.showActive());
-        game.click(cellHolder(game, '7'));
-        QCOMPARE(nameOf(game.control("Picture27")), QStringLiteral("digit 7"));
-        QCOMPARE(nameOf(cellHolder(game, '7')), QStringLiteral("empty"));
+        game.click(game.cellFor('7'));
+        QCOMPARE(nameOf(game.numberHandView()), QStringLiteral("digit 7"));
+        QCOMPARE(nameOf(game.cellFor('7')), QStringLiteral("empty"));
 
         NameChangeRecorder changes;
-        game.click(game.control("Command5"));
-        QCOMPARE(nameOf(game.control("Picture64")), QStringLiteral("digit 7"));
-        QCOMPARE(nameOf(game.control("Picture27")), QStringLiteral("empty"));
-        QCOMPARE(changes.count(game.control("Picture64")), 1);
-        QCOMPARE(changes.count(game.control("Picture27")), 1);
-        QCOMPARE(changes.count(cellHolder(game, '7')), 0);
+        game.click(game.exchangeButton());
+        QCOMPARE(nameOf(game.letterHandView()), QStringLiteral("digit 7"));
+        QCOMPARE(nameOf(game.numberHandView()), QStringLiteral("empty"));
+        QCOMPARE(changes.count(game.letterHandView()), 1);
+        QCOMPARE(changes.count(game.numberHandView()), 1);
+        QCOMPARE(changes.count(game.cellFor('7')), 0);
     }
 
     void actionThatMovesNoTileAnnouncesOnlyTheCount() {
         TestGame game;
         QVERIFY(game.showActive());
         NameChangeRecorder changes;
-        game.click(game.control("Option1"));  // the selected level again: counts, moves nothing
-        QCOMPARE(nameOf(game.control("Text1")), QStringLiteral("Count 2"));
-        QCOMPARE(changes.all(), QList<QObject*>{game.control("Text1")});  // seconds still 0
+        // The selected level again: counts, moves nothing.
+        game.click(game.levelOption(Level::NumbersOnly));
+        QCOMPARE(nameOf(game.countReadout()), QStringLiteral("Count 2"));
+        QCOMPARE(changes.all(), QList<QObject*>{game.countReadout()});  // seconds still 0
     }
 
 #endif
@@ -197,29 +191,30 @@ private slots:
     void screenReaderCanPressCellsButNotHandViews() {
         TestGame game;
         QVERIFY(game.showActive());
-        QAccessibleActionInterface* view =
-            accessibleOf(game.control("Picture64"))->actionInterface();
+        QAccessibleActionInterface* view = accessibleOf(game.letterHandView())->actionInterface();
         QVERIFY(!view->actionNames().contains(QAccessibleActionInterface::pressAction()));
         view->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(game.countText(), QStringLiteral("1"));
 
-        QAccessibleActionInterface* cell =
-            accessibleOf(game.control("Picture4"))->actionInterface();
+        QAccessibleActionInterface* cell = accessibleOf(game.cellFor('A'))->actionInterface();
         QVERIFY(cell->actionNames().contains(QAccessibleActionInterface::pressAction()));
         cell->doAction(QAccessibleActionInterface::pressAction());
-        QCOMPARE(nameOf(game.control("Picture64")), QStringLiteral("capital A"));
+        QCOMPARE(nameOf(game.letterHandView()), QStringLiteral("capital A"));
         QCOMPARE(game.countText(), QStringLiteral("2"));
     }
 
     // "< | >" reads as words; the other buttons and the options by their captions.
     void buttonsAndOptionsReadWell() {
         TestGame game;
-        QCOMPARE(nameOf(game.control("Command5")), QStringLiteral("Exchange hands"));
-        QCOMPARE(roleOf(game.control("Command5")), QAccessible::Button);
-        for (const char* control : {"Command1", "Command2", "Option1", "Option2", "Option3"}) {
-            QCOMPARE(nameOf(game.control(control)), golden::caption(control));
-            QCOMPARE(roleOf(game.control(control)),
-                     control[0] == 'C' ? QAccessible::Button : QAccessible::RadioButton);
+        QCOMPARE(nameOf(game.exchangeButton()), QStringLiteral("Exchange hands"));
+        QCOMPARE(roleOf(game.exchangeButton()), QAccessible::Button);
+        for (const char* button : {golden::kShuffleButton, golden::kAboutButton}) {
+            QCOMPARE(nameOf(game.control(button)), golden::caption(button));
+            QCOMPARE(roleOf(game.control(button)), QAccessible::Button);
+        }
+        for (const char* option : golden::kLevelOptions) {
+            QCOMPARE(nameOf(game.control(option)), golden::caption(option));
+            QCOMPARE(roleOf(game.control(option)), QAccessible::RadioButton);
         }
     }
 
@@ -230,11 +225,12 @@ private slots:
         collectVisible(accessibleOf(&game.window), reachable);
         for (PictureHolder* holder : game.window.controls().cellHolders)
             QVERIFY(reachable.contains(holder));
-        for (const char* view : {"Picture64", "Picture27"}) {
-            QVERIFY(reachable.contains(game.control(view)));
-            QVERIFY(accessibleOf(game.control(view))->state().focusable);
+        for (QWidget* view : {game.letterHandView(), game.numberHandView()}) {
+            QVERIFY(reachable.contains(view));
+            QVERIFY(accessibleOf(view)->state().focusable);
         }
-        for (const char* hidden : {"Picture63", "Picture28", "Picture45", "Picture46"}) {
+        for (const char* hidden : {golden::kLetterHandStore, golden::kNumberHandStore,
+                                   golden::kHiddenOverShuffle[0], golden::kHiddenOverShuffle[1]}) {
             QWidget* holder = game.control(hidden);
             QVERIFY2(!reachable.contains(holder), hidden);
             QAccessibleInterface* iface = accessibleOf(holder);

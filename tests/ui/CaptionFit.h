@@ -69,8 +69,9 @@ inline QStringList captionOverflows(const QWidget& window) {
                              .arg(fit.roomHeight);
         }
     }
-    const QRect band = golden::rect("Label5");
-    const QFontMetrics readout(window.findChild<const QWidget*>("Label5")->font());
+    const QRect band = golden::rect(golden::kSecondsReadout);
+    const QFontMetrics readout(
+        window.findChild<const QWidget*>(QLatin1String(golden::kSecondsReadout))->font());
     const QRect ink = readout.tightBoundingRect(QStringLiteral("-86399.99"));
     if (readout.ascent() + ink.bottom() >= band.height() || ink.width() >= band.width()) {
         overflows << QStringLiteral("the seconds figure reaches row %1, %2 px wide")

@@ -14,6 +14,8 @@
 #include <string_view>
 
 #include "core/BoardState.h"
+#include "core/Level.h"
+#include "tests/support/BoardChecks.h"
 
 namespace morvane::test::golden {
 
@@ -52,6 +54,37 @@ struct Control {
     const Font* font = nullptr;  // for those that show text
     bool visible = true;
 };
+
+// The controls by their part in the game. Tests name controls by these; the object names
+// (Picture64, Label5...) appear only here and where a test is about the names themselves.
+inline constexpr const char* kLettersHeading = "Label1";
+inline constexpr const char* kNumbersHeading = "Label2";
+inline constexpr const char* kCountCaption = "Label3";
+inline constexpr const char* kHelpHint = "Label4";
+inline constexpr const char* kSecondsReadout = "Label5";
+inline constexpr const char* kSecondsCaption = "Label6";
+inline constexpr const char* kCountReadout = "Text1";
+inline constexpr const char* kLevelFrame = "Frame1";
+inline constexpr const char* kShuffleButton = "Command1";
+inline constexpr const char* kAboutButton = "Command2";
+inline constexpr const char* kExchangeButton = "Command5";
+inline constexpr const char* kLetterHandView = "Picture64";
+inline constexpr const char* kLetterHandStore = "Picture63";  // hidden
+inline constexpr const char* kNumberHandView = "Picture27";
+inline constexpr const char* kNumberHandStore = "Picture28";  // hidden
+// Hidden holders over the Shuffle button's left and right upper corners.
+inline constexpr std::array<const char*, 2> kHiddenOverShuffle{"Picture45", "Picture46"};
+// The stepped path from the letter hand's view, up under "< | >", to the number hand's view.
+inline constexpr std::array<const char*, 3> kHandLines{"Line1", "Line2", "Line3"};
+// The option that selects each level, in the order of Level.
+inline constexpr std::array<const char*, 3> kLevelOptions{"Option1", "Option2", "Option3"};
+inline const char* levelOption(Level level) {
+    return kLevelOptions[static_cast<std::size_t>(level)];
+}
+// The holder of the cell whose home is `home`.
+inline const char* cellHolder(char home) {
+    return BoardState::holderOf(cellOf(home)).data();
+}
 
 // Every control but the 62 cells, bottom to top where they overlap: lines under the rest, the
 // frame under its contents.

@@ -61,12 +61,12 @@ std::optional<Operation> boundTo(const QString& name) {
         return Operation{"option", [level](GameController& c) { c.selectLevel(level); }};
     };
     static const std::map<QString, Operation> kButtons{
-        {"Command5", {"< | >", &GameController::exchangeHands}},
-        {"Command1", {"Shuffle", &GameController::shuffle}},
-        {"Command2", {"About", &GameController::aboutClosed}},
-        {"Option1", selecting(Level::NumbersOnly)},
-        {"Option2", selecting(Level::LettersOnly)},
-        {"Option3", selecting(Level::LettersAndNumbers)}};
+        {golden::kExchangeButton, {"< | >", &GameController::exchangeHands}},
+        {golden::kShuffleButton, {"Shuffle", &GameController::shuffle}},
+        {golden::kAboutButton, {"About", &GameController::aboutClosed}},
+        {golden::levelOption(Level::NumbersOnly), selecting(Level::NumbersOnly)},
+        {golden::levelOption(Level::LettersOnly), selecting(Level::LettersOnly)},
+        {golden::levelOption(Level::LettersAndNumbers), selecting(Level::LettersAndNumbers)}};
     if (const auto cell = BoardState::cellByHolder(name.toStdString()))
         return Operation{"cell", [cell = *cell](GameController& c) { c.clickCell(cell); }};
     const auto button = kButtons.find(name);

@@ -2,8 +2,12 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPoint>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -12,6 +16,8 @@
 #include <memory>
 
 #include "tests/support/FakeClock.h"
+#include "tests/ui/GoldenWindow.h"
+#include "ui/controls/PictureHolder.h"
 #include "ui/look/ApplicationLook.h"
 #include "ui/window/GameWindow.h"
 
@@ -33,6 +39,19 @@ struct TestGame {
         if (found == nullptr)
             qFatal("no control named %s", name);
         return found;
+    }
+
+    // The controls by their part in the game, found by their object names.
+    PictureHolder* cellFor(char home) { return control<PictureHolder>(golden::cellHolder(home)); }
+    PictureHolder* letterHandView() { return control<PictureHolder>(golden::kLetterHandView); }
+    PictureHolder* numberHandView() { return control<PictureHolder>(golden::kNumberHandView); }
+    QLineEdit* countReadout() { return control<QLineEdit>(golden::kCountReadout); }
+    QLabel* secondsReadout() { return control<QLabel>(golden::kSecondsReadout); }
+    QPushButton* exchangeButton() { return control<QPushButton>(golden::kExchangeButton); }
+    QPushButton* shuffleButton() { return control<QPushButton>(golden::kShuffleButton); }
+    QPushButton* aboutButton() { return control<QPushButton>(golden::kAboutButton); }
+    QRadioButton* levelOption(Level level) {
+        return control<QRadioButton>(golden::levelOption(level));
     }
 
     // The window's own widgets of a kind, not those of its message boxes.

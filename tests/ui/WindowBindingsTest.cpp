@@ -15,17 +15,10 @@
 #include "ui/help/HelpLauncher.h"
 
 using namespace morvane;
+using morvane::test::cellOf;
 using morvane::test::TestGame;
 using morvane::test::whenModalShown;
 namespace golden = morvane::test::golden;
-
-namespace {
-
-Cell cellOf(char home) {
-    return *Cell::findByHome(home);
-}
-
-}  // namespace
 
 class WindowBindingsTest : public QObject {
     Q_OBJECT
@@ -36,18 +29,11 @@ private slots:
     void firstFrameShowsTheStartedGame() {
         TestGame game;
         const auto check = [&] {
-            const BoardState& board = game.window.game().board();
-            for (Cell cell : BoardState::cells()) {
-                QCOMPARE(board.tileAt(cell), GlyphTile(cell.homeCharacter()));
-            }
-            QCOMPARE(board.tileInHand(Hand::LetterHand), BlankTile);
-            QCOMPARE(board.tileInHand(Hand::NumberHand), BlankTile);
-            QVERIFY(game.control<QRadioButton>("Option1")->isChecked());
-            QVERIFY(!game.control<QRadioButton>("Option2")->isChecked());
-            QVERIFY(!game.control<QRadioButton>("Option3")->isChecked());
-            // "1": start-up's own level selection, and no second one from checking Option1.
-            QCOMPARE(game.control<QLineEdit>("Text1")->text(), QStringLiteral("1"));
-            QCOMPARE(game.control<QLabel>("Label5")->text(), QStringLiteral("0"));
+            for (Level level : kAllLevels)
+                QCOMPARE(game.levelOption(level)->isChecked(), level == Level::NumbersOnly);
+            // "1": start-up's own level selection, and no second one from checking its option.
+            QCOMPARE(game.countReadout()->text(), QStringLiteral("1"));
+            QCOMPARE(game.secondsReadout()->text(), QStringLiteral("0"));
         };
         check();  // before it is shown
         QVERIFY(game.showActive());
@@ -58,17 +44,14 @@ private slots:
         TestGame game;
         QVERIFY(game.showActive());
         game.clock.advance(2.5F);
-        game.click(game.control("Picture4"));  // capital A
+        game.click(game.cellFor('A'));
         const BoardState& board = game.window.game().board();
-        QCOMPARE(board.tileAt(cellOf('A')), BlankTile);
         QCOMPARE(board.tileInHand(Hand::LetterHand), GlyphTile('A'));
-        QCOMPARE(board.tileInHand(Hand::NumberHand), BlankTile);
-        QCOMPARE(game.control<QLineEdit>("Text1")->text(), QStringLiteral("2"));
-        QCOMPARE(game.control<QLabel>("Label5")->text(), QStringLiteral("2.5"));
+        QCOMPARE(game.countReadout()->text(), QStringLiteral("2"));
+        QCOMPARE(game.secondsReadout()->text(), QStringLiteral("2.5"));
 
-        game.click(game.control("Picture82"));  // digit 0 goes to the number hand
+        game.click(game.cellFor('0'));  // a digit goes to the number hand
         QCOMPARE(board.tileInHand(Hand::NumberHand), GlyphTile('0'));
-        QCOMPARE(board.tileInHand(Hand::LetterHand), GlyphTile('A'));
         QCOMPARE(game.countText(), QStringLiteral("3"));
     }
 
@@ -76,13 +59,13 @@ private slots:
         TestGame game;
         QVERIFY(game.showActive());
         QTest::mouseDClick(game.window.windowHandle(), Qt::LeftButton, {},
-                           game.centreOf(game.control("Picture4")));
+                           game.centreOf(game.cellFor('A')));
         QCOMPARE(game.window.game().board().tileInHand(Hand::LetterHand), GlyphTile('A'));
         QCOMPARE(game.countText(), QStringLiteral("2"));
 
         // The same with the events sent straight to the holder: press, release, double-click,
         // release.
-        QWidget* holder = game.control("Picture3");
+        QWidget* holder = game.cellFor('B');
         QTest::mouseClick(holder, Qt::LeftButton);
         QTest::mouseDClick(holder, Qt::LeftButton);
         QTest::mouseRelease(holder, Qt::LeftButton);
@@ -94,9 +77,8 @@ private slots:
         TestGame game;
         QVERIFY(game.showActive());
         QWindow* handle = game.window.windowHandle();
-        QTest::mousePress(handle, Qt::LeftButton, {}, game.centreOf(game.control("Picture4")));
+        QTest::mousePress(handle, Qt::LeftButton, {}, game.centreOf(game.cellFor('A')));
         QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(200, 20));
-        QTest::mouseClick(game.control("Picture4"), Qt::RightButton);
         QCOMPARE(game.countText(), QStringLiteral("1"));
     }
 
@@ -106,12 +88,15 @@ private slots:
         TestGame game;
         QVERIFY(game.showActive());
         const QImage before = game.window.grab().toImage();
-        for (const char* name : {"Picture4", "Picture64", "Command5", "Command1", "Command2",
-                                 "Option1", "Option2", "Option3"}) {
+        QWidget* const focus = QApplication::focusWidget();
+        QList<QWidget*> controls{game.cellFor('A'), game.letterHandView(), game.exchangeButton(),
+                                 game.shuffleButton(), game.aboutButton()};
+        for (Level level : kAllLevels)
+            controls << game.levelOption(level);
+        for (QWidget* control : controls) {
             for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
-                QTest::mouseDClick(game.window.windowHandle(), button, {},
-                                   game.centreOf(game.control(name)));
-                QCOMPARE(QApplication::focusWidget(), game.control("Picture1"));
+                QTest::mouseDClick(game.window.windowHandle(), button, {}, game.centreOf(control));
+                QCOMPARE(QApplication::focusWidget(), focus);
             }
         }
         QCOMPARE(game.countText(), QStringLiteral("1"));
@@ -121,18 +106,21 @@ private slots:
     void controlsWithoutBindingsDoNothing() {
         TestGame game;
         QVERIFY(game.showActive());
-        for (const char* inert : {"Picture64", "Picture27", "Label1", "Label2", "Label3", "Label4",
-                                  "Label5", "Label6", "Text1", "Frame1"}) {
+        for (const char* inert :
+             {golden::kLetterHandView, golden::kNumberHandView, golden::kLettersHeading,
+              golden::kNumbersHeading, golden::kCountCaption, golden::kHelpHint,
+              golden::kSecondsReadout, golden::kSecondsCaption, golden::kCountReadout,
+              golden::kLevelFrame}) {
             game.click(game.control(inert));
         }
         // A quarter along each line, clear of what lies over its ends; the hidden hand stores
         // beside the two hand views.
-        for (const char* line : {"Line1", "Line2", "Line3"}) {
+        for (const char* line : golden::kHandLines) {
             const QRect r = golden::rect(line);
             game.clickAt(r.topLeft() + QPoint(r.width() / 4, r.height() / 4));
         }
-        game.clickAt(golden::rect("Picture63").center());
-        game.clickAt(golden::rect("Picture28").center());
+        game.clickAt(golden::rect(golden::kLetterHandStore).center());
+        game.clickAt(golden::rect(golden::kNumberHandStore).center());
         QCOMPARE(game.countText(), QStringLiteral("1"));
         const BoardState& board = game.window.game().board();
         QCOMPARE(board.tileInHand(Hand::LetterHand), BlankTile);
@@ -142,12 +130,12 @@ private slots:
     void handExchangeByMouseAndSpace() {
         TestGame game;
         QVERIFY(game.showActive());
-        game.click(game.control("Picture4"));
-        game.click(game.control("Command5"));
+        game.click(game.cellFor('A'));
+        game.click(game.exchangeButton());
         const BoardState& board = game.window.game().board();
         QCOMPARE(board.tileInHand(Hand::NumberHand), GlyphTile('A'));
         QCOMPARE(board.tileInHand(Hand::LetterHand), BlankTile);
-        game.control("Command5")->setFocus();
+        game.exchangeButton()->setFocus();
         game.key(Qt::Key_Space);
         QCOMPARE(board.tileInHand(Hand::LetterHand), GlyphTile('A'));
         QCOMPARE(game.countText(), QStringLiteral("4"));
@@ -160,7 +148,7 @@ private slots:
         // Holding the key down repeats nothing.
         QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"),
                          true);
-        QApplication::sendEvent(game.control("Command5"), &repeat);
+        QApplication::sendEvent(game.exchangeButton(), &repeat);
         QCOMPARE(game.countText(), QStringLiteral("6"));
     }
 
@@ -170,9 +158,10 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<int>("key");
         // The About box's own OK button takes Return as well; Shuffle is a button like "< | >".
-        for (const char* button : {"Command5", "Command2"}) {
+        for (const char* button : {golden::kExchangeButton, golden::kAboutButton}) {
             for (const auto key : {Qt::Key_Return, Qt::Key_Space}) {
-                QTest::addRow("%s %s", button, key == Qt::Key_Return ? "Return" : "Space")
+                QTest::addRow("%s %s", golden::caption(button).toLatin1().constData(),
+                              key == Qt::Key_Return ? "Return" : "Space")
                     << QString::fromLatin1(button) << int(key);
             }
         }
@@ -185,7 +174,7 @@ private slots:
             TestGame game;
             if (!game.showActive())
                 return test::Outcome{};
-            game.click(game.control("Picture4"));  // something to move
+            game.click(game.cellFor('A'));  // something to move
             game.control(qPrintable(button))->setFocus();
             return test::strokeKey(game, key, held);
         };
@@ -197,18 +186,18 @@ private slots:
         QCOMPARE(held.boxOpen, tap.boxOpen);
     }
 
-    // The hidden shuffle temporaries over its upper corners do not shield the button.
+    // The hidden holders over its upper corners do not shield the button.
     void shuffleTakesClicksOverItsWholeArea() {
         TestGame game;
         QVERIFY(game.showActive());
         const BoardState& board = game.window.game().board();
         const auto digitsReversed = [&] { return board.tileAt(cellOf('0')) == GlyphTile('9'); };
-        const QRect inside = golden::rect("Command1").adjusted(3, 3, -3, -3);
-        game.clickAt(inside.topLeft());  // under Picture45
+        const QRect inside = golden::rect(golden::kShuffleButton).adjusted(3, 3, -3, -3);
+        game.clickAt(inside.topLeft());
         QVERIFY(digitsReversed());
-        game.clickAt(inside.topRight());  // under Picture46
+        game.clickAt(inside.topRight());
         QVERIFY(!digitsReversed());
-        game.control("Command1")->setFocus();
+        game.shuffleButton()->setFocus();
         game.key(Qt::Key_Space);
         QVERIFY(digitsReversed());
         game.key(Qt::Key_Return);
@@ -221,22 +210,22 @@ private slots:
         TestGame game;
         QVERIFY(game.showActive());
         const auto level = [&] { return game.window.game().controller().currentLevel(); };
-        game.click(game.control("Option2"));
+        game.click(game.levelOption(Level::LettersOnly));
         QCOMPARE(level(), Level::LettersOnly);
-        QVERIFY(game.control<QRadioButton>("Option2")->isChecked());
+        QVERIFY(game.levelOption(Level::LettersOnly)->isChecked());
         QCOMPARE(game.countText(), QStringLiteral("2"));
         // Selecting the selected option again is an action too.
-        game.click(game.control("Option2"));
+        game.click(game.levelOption(Level::LettersOnly));
         QCOMPARE(game.countText(), QStringLiteral("3"));
 
         game.key(Qt::Key_Down);
         QCOMPARE(level(), Level::LettersAndNumbers);
-        QVERIFY(game.control<QRadioButton>("Option3")->isChecked());
+        QVERIFY(game.levelOption(Level::LettersAndNumbers)->isChecked());
         QCOMPARE(game.countText(), QStringLiteral("4"));
         game.key(Qt::Key_Up);
         game.key(Qt::Key_Up);
         QCOMPARE(level(), Level::NumbersOnly);
-        QVERIFY(game.control<QRadioButton>("Option1")->isChecked());
+        QVERIFY(game.levelOption(Level::NumbersOnly)->isChecked());
         QCOMPARE(game.countText(), QStringLiteral("6"));
         // Left and Right move through the stacked options too.
         game.key(Qt::Key_Right);
@@ -245,20 +234,20 @@ private slots:
         QCOMPARE(level(), Level::NumbersOnly);
         QCOMPARE(game.countText(), QStringLiteral("8"));
         // Shuffle follows the selected level.
-        game.click(game.control("Option2"));
-        game.click(game.control("Command1"));
+        game.click(game.levelOption(Level::LettersOnly));
+        game.click(game.shuffleButton());
         QCOMPARE(game.window.game().board().tileAt(cellOf('A')), GlyphTile('z'));
     }
 
     void typedCountIsOverwrittenByTheNextAction() {
         TestGame game;
         QVERIFY(game.showActive());
-        auto* count = game.control<QLineEdit>("Text1");
+        QLineEdit* count = game.countReadout();
         game.click(count);
         QTest::keyClicks(count, "999");
         QVERIFY(count->text().contains("999"));
         QCOMPARE(game.window.game().readouts().moveCount(), 1);
-        game.click(game.control("Picture5"));
+        game.click(game.cellFor('a'));
         QCOMPARE(count->text(), QStringLiteral("2"));
     }
 
@@ -298,7 +287,7 @@ private slots:
             game.clock.advance(7.5F);  // the seconds are read when the box closes
             test::dismiss(box, static_cast<test::Dismissal>(way));
         });
-        game.click(game.control("Command2"));
+        game.click(game.aboutButton());
         QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
         QCOMPARE(title, QStringLiteral("Morvane"));
         QVERIFY(!text.isEmpty() && !text.contains('\n'));
@@ -307,7 +296,7 @@ private slots:
         QCOMPARE(okText, QStringLiteral("OK"));
         QVERIFY(classicLook);
         QCOMPARE(game.countText(), QStringLiteral("2"));
-        QCOMPARE(game.control<QLabel>("Label5")->text(), QStringLiteral("7.5"));
+        QCOMPARE(game.secondsReadout()->text(), QStringLiteral("7.5"));
     }
 
     void helpWithoutItsFileSaysSoAndCountsNothing() {

@@ -84,7 +84,7 @@ private slots:
     // At a device pixel ratio of 2 the holder doubles and the picture does not.
     void picturesStayUnscaledAtOtherPixelRatios() {
         TestGame game;
-        auto* holder = game.control<PictureHolder>("Picture4");
+        PictureHolder* holder = game.cellFor('A');
         QImage target(holder->size() * 2, QImage::Format_RGB32);
         target.setDevicePixelRatio(2.0);
         holder->render(&target);
@@ -101,7 +101,7 @@ private slots:
     void clickedTileMovesToTheHandsView() {
         TestGame game;
         QVERIFY(game.showActive());
-        game.click(game.control("Picture4"));
+        game.click(game.cellFor('A'));
         const BoardState& board = game.window.game().board();
         QCOMPARE(board.tileInHand(Hand::LetterHand), GlyphTile('A'));
         const QString wrong = boardPaintMismatch(grabWindow(game.window), board);
@@ -112,10 +112,10 @@ private slots:
     void focusedButtonShowsAsTheDefault() {
         TestGame game;
         QVERIFY(game.showActive());
-        const QRect shuffle = golden::rect("Command1");
+        const QRect shuffle = golden::rect(golden::kShuffleButton);
         QCOMPARE(grabWindow(game.window).pixelColor(shuffle.topLeft()), golden::kEdgeLight);
         // As Tab moves it there, which also shows the dotted focus frame.
-        game.control("Command1")->setFocus(Qt::TabFocusReason);
+        game.shuffleButton()->setFocus(Qt::TabFocusReason);
         const QImage focused = grabWindow(game.window);
         QCOMPARE(focused.pixelColor(shuffle.topLeft()), golden::kEdgeDarkShadow);
         QCOMPARE(focused.pixelColor(shuffle.bottomRight()), golden::kEdgeDarkShadow);
@@ -130,14 +130,14 @@ private slots:
         QVERIFY(game.showActive());
         const QImage image = grabWindow(game.window);
         const Rgb blue = TileArtwork::instance().imageOf(BlankTile).pixel(0, 0);
-        // Picture45 and Picture46 over the Shuffle button; the two hand stores beside the views,
-        // less the column each shares with its view.
-        const QRect temporaries = golden::rect("Picture45")
-                                      .united(golden::rect("Picture46"))
-                                      .united(golden::rect("Command1"));
-        QCOMPARE(countColour(image, temporaries, QColor(blue.red, blue.green, blue.blue)), 0);
-        for (const QRect& store : {golden::rect("Picture63").adjusted(0, 0, -1, 0),
-                                   golden::rect("Picture28").adjusted(1, 0, 0, 0)}) {
+        // The two over the Shuffle button; the two hand stores beside the views, less the column
+        // each shares with its view.
+        const QRect overShuffle = golden::rect(golden::kHiddenOverShuffle[0])
+                                      .united(golden::rect(golden::kHiddenOverShuffle[1]))
+                                      .united(golden::rect(golden::kShuffleButton));
+        QCOMPARE(countColour(image, overShuffle, QColor(blue.red, blue.green, blue.blue)), 0);
+        for (const QRect& store : {golden::rect(golden::kLetterHandStore).adjusted(0, 0, -1, 0),
+                                   golden::rect(golden::kNumberHandStore).adjusted(1, 0, 0, 0)}) {
             QCOMPARE(countColour(image, store, golden::kDesktop), store.width() * store.height());
         }
     }
@@ -147,10 +147,11 @@ private slots:
         TestGame game;
         QVERIFY(game.showActive());
         const QImage image = grabWindow(game.window);
-        const QRect button = golden::rect("Command5");
-        const QRect line1 = golden::rect("Line1").adjusted(1, 0, 0, 0);  // past Picture64's edge
-        const QRect line2 = golden::rect("Line2");
-        const QRect line3 = golden::rect("Line3").adjusted(0, 0, -1, 0);  // short of Picture27
+        const QRect button = golden::rect(golden::kExchangeButton);
+        // Past the letter hand view's edge, and short of the number hand view.
+        const QRect line1 = golden::rect(golden::kHandLines[0]).adjusted(1, 0, 0, 0);
+        const QRect line2 = golden::rect(golden::kHandLines[1]);
+        const QRect line3 = golden::rect(golden::kHandLines[2]).adjusted(0, 0, -1, 0);
         for (const QRect& shown :
              {line1, line3, line2.adjusted(0, 0, 0, button.top() - line2.bottom() - 1),
               line2.adjusted(0, button.bottom() + 1 - line2.top(), 0, 0)}) {
@@ -162,8 +163,9 @@ private slots:
         QVERIFY(image.pixelColor(line2.left(), middle) != golden::kHighlightText);
         QCOMPARE(image.pixelColor(line2.left() + 1, middle),
                  image.pixelColor(line2.left() + 2, middle));
-        // The view's own white edge over the first pixel of Line1.
-        QCOMPARE(image.pixelColor(golden::rect("Line1").topLeft()), golden::kEdgeLight);
+        // The view's own white edge over the first pixel of the first line.
+        QCOMPARE(image.pixelColor(golden::rect(golden::kHandLines[0]).topLeft()),
+                 golden::kEdgeLight);
         const int y = line2.top() + 8;
         QCOMPARE(image.pixelColor(line2.left() - 1, y), golden::kDesktop);
         QCOMPARE(image.pixelColor(line2.left() + 1, y), golden::kDesktop);
@@ -213,33 +215,33 @@ private slots:
         QApplication::setPalette(previous);
         QVERIFY(game.showActive());
         game.clock.advance(12.5F);
-        game.click(game.control("Picture4"));
+        game.click(game.cellFor('A'));
         const QImage image = grabWindow(game.window);
-        for (const QRect& readout :
-             {golden::rect("Label5"), golden::innerRect(golden::rect("Text1"))}) {
+        for (const QRect& readout : {golden::rect(golden::kSecondsReadout),
+                                     golden::innerRect(golden::rect(golden::kCountReadout))}) {
             const int ink = countColour(image, readout, golden::kReadoutInk);
             QVERIFY(ink > 5);
             QCOMPARE(countColour(image, readout, golden::kWindowText) + ink,
                      readout.width() * readout.height());
         }
-        // Command1, Command2 and Frame1, three pixels in from their edges.
-        for (const char* control : {"Command1", "Command2", "Frame1"}) {
+        // Three pixels in from their edges.
+        for (const char* control :
+             {golden::kShuffleButton, golden::kAboutButton, golden::kLevelFrame}) {
             const QRect inside = golden::rect(control).adjusted(3, 3, -3, -3);
             QCOMPARE(mostFrequentColour(image, inside), golden::kButtonFace);
         }
         // In the frame, with its options and buttons, nothing but the four classic greys:
         // no gradient, no smoothed text or option indicator.
-        const QRect frame = golden::rect("Frame1");
+        const QRect frame = golden::rect(golden::kLevelFrame);
         QCOMPARE(countColour(image, frame, golden::kButtonFace) +
                      countColour(image, frame, golden::kEdgeDarkShadow) +
                      countColour(image, frame, golden::kEdgeLight) +
                      countColour(image, frame, golden::kEdgeShadow),
                  frame.width() * frame.height());
-        // Label1 stays a button-face panel, filled to its corners; the window the desktop colour.
-        const QRect letters = golden::rect("Label1");
+        // The letters' heading stays a button-face panel, filled to its corners.
+        const QRect letters = golden::rect(golden::kLettersHeading);
         QCOMPARE(image.pixelColor(letters.topLeft() + QPoint(4, 4)), golden::kButtonFace);
         QCOMPARE(image.pixelColor(letters.bottomRight()), golden::kButtonFace);
-        QCOMPARE(image.pixelColor(5, 5), golden::kDesktop);
     }
 };
 

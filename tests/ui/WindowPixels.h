@@ -66,8 +66,10 @@ inline QString boardPaintMismatch(const QImage& image, const BoardState& board) 
     };
     for (Cell cell : BoardState::cells())
         check(golden::cellRect(cell), board.tileAt(cell), golden::kDesktop);
-    check(golden::rect("Picture64"), board.tileInHand(Hand::LetterHand), golden::kButtonFace);
-    check(golden::rect("Picture27"), board.tileInHand(Hand::NumberHand), golden::kButtonFace);
+    check(golden::rect(golden::kLetterHandView), board.tileInHand(Hand::LetterHand),
+          golden::kButtonFace);
+    check(golden::rect(golden::kNumberHandView), board.tileInHand(Hand::NumberHand),
+          golden::kButtonFace);
     return wrong;
 }
 
