@@ -13,6 +13,7 @@
 
 #include "app/GameProgram.h"
 #include "core/BoardState.h"
+#include "tests/support/BoardChecks.h"
 #include "tests/ui/GoldenWindow.h"
 #include "ui/controls/PictureHolder.h"
 #include "ui/window/GameWindow.h"
@@ -55,7 +56,7 @@ private:
 };
 
 void clickCell(GameWindow& window, char home) {
-    const QWidget* holder = window.controls().holderFor(*Cell::findByHome(home));
+    const QWidget* holder = window.controls().holderFor(test::cellOf(home));
     QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {},
                       holder->mapTo(&window, holder->rect().center()));
 }
