@@ -19,34 +19,17 @@ release="${1:-trixie}"
 repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$repo/tools/ensure-packages.sh" debootstrap || exit 1
 
-# The Debian archive this machine installs from.
-codename="$(. /etc/os-release && echo "${VERSION_CODENAME:-}")"
-mirror="$(apt-get indextargets --format '$(RELEASE) $(SITE)' 2>/dev/null |
-    awk -v release="$codename" '$1 == release { print $2; exit }')"
-mirror="${mirror:-http://deb.debian.org/debian}"
+# shellcheck source=tools/fresh-root.sh
+source "$repo/tools/fresh-root.sh"
+mirror="$(debian_mirror)"
 
 root="$(mktemp -d "${TMPDIR:-/var/tmp}/morvane-$release.XXXXXX")" || exit 1
 # It becomes the root folder: everyone may enter it, as the users the packages add must.
 chmod 0755 "$root"
 
-mounts_under_root() {
-    awk -v root="$root" '$2 == root || index($2, root "/") == 1 { print $2 }' /proc/mounts
-}
-
 # shellcheck disable=SC2317  # run by the EXIT trap
 clean_up() {
-    # Whatever the run left behind in the root (a server, a compositor) goes first, or its
-    # mounts stay busy.
-    for process in /proc/[0-9]*; do
-        [[ "$(readlink "$process/root" 2>/dev/null)" == "$root"* ]] &&
-            kill -KILL "${process#/proc/}" 2>/dev/null
-    done
-    # Its own mounts, and any a run inside left behind: deepest first.
-    mounts_under_root | sort -r | while read -r point; do
-        umount "$point" 2>/dev/null || umount -l "$point"
-    done
-    # Never remove a root that still has a mount in it: it could be the machine's own /dev.
-    if [[ -n "$(mounts_under_root)" ]]; then
+    if ! release_root "$root"; then
         echo "test-on-fresh-debian.sh: $root still has mounts; left in place" >&2
     elif $keep; then
         echo "test-on-fresh-debian.sh: the root is kept in $root"

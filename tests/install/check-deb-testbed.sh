@@ -30,37 +30,21 @@ source_dir="$(cd "$1" && pwd)" || exit 1
 deb="$(realpath -e "$2")" || exit 1
 user=morvane-tester
 
-# The release this machine runs, and the archive it installs that release from.
+# shellcheck source=tools/fresh-root.sh
+source "$source_dir/tools/fresh-root.sh"
 # shellcheck disable=SC1091  # the machine's own
 release="$(. /etc/os-release && echo "${VERSION_CODENAME:-}")"
-# shellcheck disable=SC2016  # apt's own format
-mirror="$(apt-get indextargets --format '$(RELEASE) $(SITE)' 2>/dev/null |
-    awk -v release="$release" '$1 == release { print $2; exit }')"
-mirror="${mirror:-http://deb.debian.org/debian}"
+mirror="$(debian_mirror)"
 
 work="$(mktemp -d "${TMPDIR:-/var/tmp}/morvane-testbed.XXXXXX")" || exit 1
 
-mounts_under() {
-    awk -v dir="$1" '$2 == dir || index($2, dir "/") == 1 { print $2 }' /proc/mounts
-}
-
 # shellcheck disable=SC2317  # run by the EXIT trap
 clean_up() {
-    # Whatever a test left running in a root (an X server, a compositor) goes first, or its
-    # mounts stay busy.
-    for process in /proc/[0-9]*; do
-        [[ "$(readlink "$process/root" 2>/dev/null)" == "$work"/* ]] &&
-            kill -KILL "${process#/proc/}" 2>/dev/null
-    done
-    # Deepest first: piuparts and the testbeds mount inside their roots.
-    mounts_under "$work" | sort -r | while read -r point; do
-        umount "$point" 2>/dev/null || umount -l "$point"
-    done
-    # Never remove a folder that still has a mount in it: it could be the machine's own /dev.
-    if [[ -n "$(mounts_under "$work")" ]]; then
-        echo "check-deb-testbed.sh: $work still has mounts; left in place" >&2
-    else
+    # piuparts and the testbeds mount inside their roots.
+    if release_root "$work"; then
         rm -rf --one-file-system "$work"
+    else
+        echo "check-deb-testbed.sh: $work still has mounts; left in place" >&2
     fi
 }
 trap clean_up EXIT
@@ -133,10 +117,7 @@ run_autopkgtest() {
             -e '/^autopkgtest \[[0-9:]*\]: ERROR/p' -e '/^[a-z0-9-]* *FAIL stderr: /p' \
             "$work/autopkgtest-$as.log" | tail -n 60
     fi
-    mounts_under "$testbed" | sort -r | while read -r point; do
-        umount "$point" || umount -l "$point"
-    done
-    [[ -z "$(mounts_under "$testbed")" ]] && rm -rf --one-file-system "$testbed"
+    release_root "$testbed" && rm -rf --one-file-system "$testbed"
     return "$status"
 }
 
