@@ -3,13 +3,7 @@
 #   cmake -DPO4A_TRANSLATE=... -DMASTER=... -DPO=... -DOUTPUT=... -DPROJECT_VERSION=...
 #         -DMORVANE_INSTALLED_PROGRAM=... -DMORVANE_HELP_FILE=... -P translate-man-page.cmake
 include(${CMAKE_CURRENT_LIST_DIR}/Po4aOptions.cmake)
-execute_process(
-    COMMAND ${PO4A_TRANSLATE} ${MORVANE_PO4A_MAN_PAGE_OPTIONS} --master ${MASTER} --po ${PO}
-            --localized ${OUTPUT}.in --localized-charset UTF-8 --keep 0
-    RESULT_VARIABLE status OUTPUT_VARIABLE said ERROR_VARIABLE said)
-if(NOT status EQUAL 0)
-    message(FATAL_ERROR "po4a-translate failed for ${PO}: ${said}")
-endif()
+morvane_po4a_translate(MORVANE_PO4A_MAN_PAGE_OPTIONS ${MASTER} ${PO} ${OUTPUT}.in)
 # po4a writes every hyphen as \-, the date's too, which man-page readers then cannot read as
 # a date; and it leaves blanks at the ends of some lines.
 file(READ ${OUTPUT}.in page)
@@ -21,8 +15,7 @@ string(REGEX REPLACE "[ \t]+\n" "\n" page "${page}")
 # allow (AD, read wherever they adjust).
 get_filename_component(language ${PO} NAME_WE)
 if(language MATCHES "^(zh|ja)(_|$)")
-    string(REGEX REPLACE "
-\\.TH " "\n.ds AD l\n.TH " page "${page}")
+    string(REGEX REPLACE "\n\\.TH " "\n.ds AD l\n.TH " page "${page}")
 endif()
 file(WRITE ${OUTPUT}.in "${page}")
 configure_file(${OUTPUT}.in ${OUTPUT} @ONLY)
