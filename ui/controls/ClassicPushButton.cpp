@@ -4,8 +4,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
-#include <QStylePainter>
-#include <cmath>
 
 namespace morvane {
 
@@ -48,27 +46,9 @@ void ClassicPushButton::focusOutEvent(QFocusEvent* event) {
 void ClassicPushButton::paintEvent(QPaintEvent*) {
     QStyleOptionButton option;
     initStyleOption(&option);
-    const qreal ratio = devicePixelRatioF();
-    const quint64 key = static_cast<quint64>(option.state.toInt()) |
-                        static_cast<quint64>(option.features.toInt()) << 32 |
-                        static_cast<quint64>(std::lround(ratio * 100)) << 48;
-    QPixmap& face = faces_[key];
-    if (face.isNull()) {
-        face = QPixmap(size() * ratio);
-        face.setDevicePixelRatio(ratio);
-        // The classic face fills the whole button: nothing behind it shows through.
-        face.fill(palette().color(QPalette::Button));
-        QStylePainter painter(&face, this);
-        // What a painter on the button itself would start with; on a pixmap it would start
-        // with the application's font.
-        painter.setFont(font());
-        painter.setPen(palette().color(foregroundRole()));
-        painter.setBrush(palette().brush(backgroundRole()));
-        painter.setBackground(palette().brush(backgroundRole()));
-        painter.setLayoutDirection(layoutDirection());
-        painter.drawControl(QStyle::CE_PushButton, option);
-    }
-    QPainter(this).drawPixmap(0, 0, face);
+    // The classic face fills the whole button: nothing behind it shows through.
+    QPainter(this).drawPixmap(
+        0, 0, faces_.face(*this, QStyle::CE_PushButton, option, palette().color(QPalette::Button)));
 }
 
 void ClassicPushButton::changeEvent(QEvent* event) {

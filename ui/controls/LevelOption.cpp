@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionButton>
 #include <algorithm>
 #include <utility>
 
@@ -11,6 +13,8 @@ LevelOption::LevelOption(const QString& caption, QWidget* parent) : QRadioButton
     // Qt focuses a control that takes click focus on a press of any mouse button; the option
     // takes the focus itself, on a press of the primary one.
     setFocusPolicy(Qt::TabFocus);
+    // The face covers the whole option, so the frame behind it need not be drawn first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     // toggled() comes from clicks, arrow keys and setChecked() alike.
     connect(this, &QRadioButton::toggled, this, [this](bool checked) {
         if (checked)
@@ -36,6 +40,20 @@ void LevelOption::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton)
         setFocus(Qt::MouseFocusReason);
     QRadioButton::mousePressEvent(event);
+}
+
+void LevelOption::paintEvent(QPaintEvent*) {
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    QPainter(this).drawPixmap(
+        0, 0,
+        faces_.face(*this, QStyle::CE_RadioButton, option, palette().color(QPalette::Window)));
+}
+
+void LevelOption::changeEvent(QEvent* event) {
+    // A face drawn in other colours, another font or style is no longer this option's.
+    faces_.clear();
+    QRadioButton::changeEvent(event);
 }
 
 void LevelOption::keyPressEvent(QKeyEvent* event) {

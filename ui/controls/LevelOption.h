@@ -2,6 +2,8 @@
 
 #include <QRadioButton>
 
+#include "ui/controls/FaceCache.h"
+
 namespace morvane {
 
 // A level option button. Qt moves through a radio group only with the arrow keys that point
@@ -10,7 +12,8 @@ namespace morvane {
 // from the last to the first and back.
 // The group is one Tab stop, at the selected option, however the selection was made; Qt
 // narrows a group that way only once one of its options has had the focus. Only the primary
-// mouse button gives an option the focus.
+// mouse button gives an option the focus. Each face it shows is drawn once and then copied,
+// over the frame's colour.
 class LevelOption : public QRadioButton {
     Q_OBJECT
 
@@ -26,9 +29,13 @@ protected:
     bool hitButton(const QPoint& pos) const override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void makeSelectedOptionTheTabStop();
+
+    FaceCache faces_;
 
     // The options of this one's group, top to bottom.
     QList<LevelOption*> stackedGroup_;
