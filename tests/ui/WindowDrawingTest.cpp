@@ -1,4 +1,5 @@
 // What the window actually paints: pictures pixel for pixel, hand-view margins, lines, readouts.
+#include <QBackingStore>
 #include <QHash>
 #include <QImage>
 #include <QMessageBox>
@@ -31,6 +32,34 @@ QColor mostFrequentColour(const QImage& image, const QRect& area) {
     }
     const auto most = std::max_element(counts.cbegin(), counts.cend());
     return most == counts.cend() ? QColor() : QColor(most.key());
+}
+
+// What the window last sent to the screen: the image Qt and the holders paint each frame into.
+QImage shownOnScreen(QWidget& window) {
+    QPaintDevice* device = window.backingStore()->paintDevice();
+    if (device == nullptr || device->devType() != QInternal::Image)
+        return {};
+    QImage shown = static_cast<QImage*>(device)->convertToFormat(QImage::Format_RGB32);
+    shown.setDevicePixelRatio(1.0);
+    return shown;
+}
+
+// Empty if the screen shows, within `area` of the window, what the window draws afresh;
+// otherwise where it does not.
+QString screenMismatch(QWidget& window, const QRect& area) {
+    const QImage shown = shownOnScreen(window);
+    const QImage drawn = grabWindow(window);
+    const qreal ratio = window.devicePixelRatio();
+    const QRect pixels(area.topLeft() * ratio, area.size() * ratio);
+    if (shown.isNull() || !shown.rect().contains(pixels))
+        return QStringLiteral("no window image of %1 x %2").arg(drawn.width()).arg(drawn.height());
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+        for (int x = pixels.left(); x <= pixels.right(); ++x) {
+            if (shown.pixel(x, y) != drawn.pixel(x, y))
+                return QStringLiteral("pixel %1,%2").arg(x).arg(y);
+        }
+    }
+    return {};
 }
 
 // The window and its two message boxes as they are drawn.
@@ -123,6 +152,46 @@ private slots:
         // Inside, the dotted focus frame, each dot the face's opposite.
         const QRect inside = shuffle.adjusted(3, 3, -3, -3);
         QVERIFY(countColour(focused, inside, golden::kFocusDots) > inside.width());
+    }
+
+    // Each kind of click reaches the screen whole, in the frames that follow it: every pixel
+    // shown is what the window draws afresh, and the About button is shown up behind its box.
+    void whatTheScreenShowsIsWhatTheWindowDraws() {
+        TestGame game;
+        QVERIFY(game.showActive());
+        const QRect all = game.window.rect();
+        const auto shown = [&game, &all](const char* after) {
+            QCoreApplication::processEvents();
+            const QString wrong = screenMismatch(game.window, all);
+            QVERIFY2(wrong.isEmpty(), qPrintable(QStringLiteral("after %1: %2").arg(after, wrong)));
+        };
+        shown("showing");
+        game.click(game.cellFor('A'));
+        shown("a click on a cell");
+        game.click(game.exchangeButton());
+        shown("< | >");
+        game.key(Qt::Key_Space);
+        shown("Space on < | >");
+        for (Level level : kAllLevels) {
+            game.click(game.levelOption(level));
+            shown("a level");
+            game.click(game.shuffleButton());
+            shown("Shuffle");
+        }
+        // Let go away from the button, with no move out of it first: no click, and the button
+        // is up again.
+        QTest::mousePress(game.window.windowHandle(), Qt::LeftButton, {},
+                          game.centreOf(game.shuffleButton()));
+        QTest::mouseRelease(game.shuffleButton(), Qt::LeftButton, {}, QPoint(-5, -5));
+        shown("a press let go elsewhere");
+        QString behindTheBox = QStringLiteral("no box");
+        whenModalShown([&game, &behindTheBox](QWidget* box) {
+            behindTheBox = screenMismatch(game.window, golden::rect(golden::kAboutButton));
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        game.click(game.aboutButton());
+        QVERIFY2(behindTheBox.isEmpty(), qPrintable(behindTheBox));
+        shown("About");
     }
 
     void hiddenHoldersAreNeverDrawn() {

@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QStyleOptionButton>
 
+#include "ui/controls/OneFrameRelease.h"
+
 namespace morvane {
 
 ClassicPushButton::ClassicPushButton(const QString& caption, QWidget* parent)
@@ -14,12 +16,17 @@ ClassicPushButton::ClassicPushButton(const QString& caption, QWidget* parent)
     // Qt focuses a control that takes click focus on a press of any mouse button; the button
     // takes the focus itself, on a press of the primary one.
     setFocusPolicy(Qt::TabFocus);
+    OneFrameRelease::prepare(*this);
 }
 
 void ClassicPushButton::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton)
         setFocus(Qt::MouseFocusReason);
     QPushButton::mousePressEvent(event);
+}
+
+void ClassicPushButton::mouseReleaseEvent(QMouseEvent* event) {
+    OneFrameRelease::run(*this, [this, event] { QPushButton::mouseReleaseEvent(event); });
 }
 
 void ClassicPushButton::keyPressEvent(QKeyEvent* event) {
@@ -31,6 +38,10 @@ void ClassicPushButton::keyPressEvent(QKeyEvent* event) {
     if (!event->isAutoRepeat())
         click();
     event->accept();
+}
+
+void ClassicPushButton::keyReleaseEvent(QKeyEvent* event) {
+    OneFrameRelease::run(*this, [this, event] { QPushButton::keyReleaseEvent(event); });
 }
 
 void ClassicPushButton::focusInEvent(QFocusEvent* event) {

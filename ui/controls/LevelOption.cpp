@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "ui/controls/OneFrameRelease.h"
+
 namespace morvane {
 
 LevelOption::LevelOption(const QString& caption, QWidget* parent) : QRadioButton(caption, parent) {
@@ -15,6 +17,7 @@ LevelOption::LevelOption(const QString& caption, QWidget* parent) : QRadioButton
     setFocusPolicy(Qt::TabFocus);
     // The face covers the whole option, so the frame behind it need not be drawn first.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    OneFrameRelease::prepare(*this);
     // toggled() comes from clicks, arrow keys and setChecked() alike.
     connect(this, &QRadioButton::toggled, this, [this](bool checked) {
         if (checked)
@@ -40,6 +43,14 @@ void LevelOption::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton)
         setFocus(Qt::MouseFocusReason);
     QRadioButton::mousePressEvent(event);
+}
+
+void LevelOption::mouseReleaseEvent(QMouseEvent* event) {
+    OneFrameRelease::run(*this, [this, event] { QRadioButton::mouseReleaseEvent(event); });
+}
+
+void LevelOption::keyReleaseEvent(QKeyEvent* event) {
+    OneFrameRelease::run(*this, [this, event] { QRadioButton::keyReleaseEvent(event); });
 }
 
 void LevelOption::paintEvent(QPaintEvent*) {

@@ -13,7 +13,7 @@ namespace morvane {
 // The group is one Tab stop, at the selected option, however the selection was made; Qt
 // narrows a group that way only once one of its options has had the focus. Only the primary
 // mouse button gives an option the focus. Each face it shows is drawn once and then copied,
-// over the frame's colour.
+// over the frame's colour, and a click draws it in the same frame as what the click changed.
 class LevelOption : public QRadioButton {
     Q_OBJECT
 
@@ -28,7 +28,9 @@ protected:
     // The whole rectangle takes the press, not just the round mark and the caption.
     bool hitButton(const QPoint& pos) const override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
 
