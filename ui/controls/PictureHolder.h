@@ -39,6 +39,10 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    // Paints a picture that exactly fills the inner area by copying its rows into the window's
+    // image, if Qt paints into one at one pixel per pixel; false if it did not.
+    bool copyPicture(const QPaintEvent& event);
+
     const QPixmap* picture_ = nullptr;
     bool clickable_ = false;
     bool pressed_ = false;
