@@ -3,6 +3,7 @@
 #include "ui/controls/HeldKeys.h"
 #include "ui/help/HelpLauncher.h"
 #include "ui/window/EventBindings.h"
+#include "ui/window/IdleServerWait.h"
 #include "ui/window/MaximiseRefusal.h"
 #include "ui/window/ProgramIconLoader.h"
 #include "ui/window/WindowBuilder.h"
@@ -18,6 +19,7 @@ GameWindow::GameWindow(Clock& clock, const QString& helpFile, const QString& dec
     help_ = new HelpLauncher(*this, helpFile);
     new MaximiseRefusal(*this);
     new HeldKeys(*this);
+    new IdleServerWait(*this);
 
     // Start-up runs before the window is first shown, so the first frame already shows the
     // selected level and the count of 1.
