@@ -105,6 +105,39 @@ QT_QPA_PLATFORM=offscreen "$BIN/morvane_bench_actions" --samples "$SAMPLES" --la
 "${XVFB[@]}" env QT_QPA_PLATFORM=xcb "$BIN/morvane_bench_actions" --samples "$SAMPLES" \
     --label xvfb | tee -a "$LOG" | grep -v '^ROW'
 
+# The same actions counted in instructions, which a busy machine cannot blur: the releases with
+# their repaint alone, each action and level in a dump of its own; the worst level is kept.
+# action_instructions LABEL LAUNCHER...: the launcher (an environment, an X server) runs valgrind.
+action_instructions() {
+    local label=$1 out
+    shift
+    out=$(mktemp -d)
+    "$@" valgrind --tool=callgrind --collect-atstart=no --callgrind-out-file="$out/cg" \
+        "$BIN/morvane_bench_actions" --samples 20 > /dev/null 2>&1
+    # "desc: Trigger: Client Request: shuffle at letters only, 20 releases" then "summary: N".
+    awk -v label="$label" '
+        /^desc: Trigger: Client Request: / {
+            sub(/^desc: Trigger: Client Request: /, "")
+            action = $1; level = $0; sub(/^[^ ]+ at /, "", level); sub(/, [0-9]+ releases$/, "", level)
+            releases = $0; sub(/.*, /, "", releases); sub(/ releases$/, "", releases)
+        }
+        /^summary: / && action != "" {
+            per = $2 / releases
+            printf "%s: %-14s %-21s %9.0f instructions per release\n", label, action, level, per
+            if (per > worst[action]) { worst[action] = per; at[action] = level }
+            action = ""
+        }
+        END {
+            for (a in worst)
+                printf "ROW\t%s: %s + repaint changed, thousand instructions, worst level (%s)\t%.0f\t-\t-\t-\t-\n", label, a, at[a], worst[a] / 1000
+        }' "$out"/cg.* | sort
+    rm -rf "$out"
+}
+echo
+echo "== 2b: instructions per action with its repaint (callgrind)"
+action_instructions offscreen env QT_QPA_PLATFORM=offscreen | tee -a "$LOG" | grep -v '^ROW'
+action_instructions xvfb "${XVFB[@]}" env QT_QPA_PLATFORM=xcb | tee -a "$LOG" | grep -v '^ROW'
+
 echo
 echo "== 4: CPU while idling after start-up"
 QT_QPA_PLATFORM=offscreen "${startup[@]}" --idle-ms "$IDLE_MS" --label offscreen |

@@ -10,7 +10,6 @@
 
 namespace morvane::bench {
 
-
 FirstFrameProbe::FirstFrameProbe(const StartupOptions& options, std::int64_t mainStartedNs,
                                  QWidget& window)
     : options_(options), mainStartedNs_(mainStartedNs), window_(window) {

@@ -3,12 +3,16 @@
 //
 //   morvane_bench_actions [--samples N] [--label TEXT]
 //
-// For every level and for clickCell, exchangeHands and shuffle it prints the median and 90th
-// percentile of three timings, each from the release of the mouse button, when a control acts:
+// For every level and for clickCell, exchangeHands, shuffle and selectLevel it prints the median
+// and 90th percentile of three timings, each from the release of the mouse button, when a
+// control acts:
 //   action           click and redraw; the repaint they ask for is left pending (not timed)
 //   + changed        the same, then the pending repaint, as the event loop would run it next
 //   + all 68         the same, but every holder is marked for repaint before it runs
 // Lines starting "ROW\t" are summary rows for ./bench.sh.
+//
+// Under callgrind (--collect-atstart=no), the "+ changed" releases are the only instructions
+// counted, and each action and level is dumped on its own, named "ACTION at LEVEL, N releases".
 #include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -24,6 +28,13 @@
 #include <functional>
 #include <string>
 #include <vector>
+
+#if __has_include(<valgrind/callgrind.h>)
+#include <valgrind/callgrind.h>
+#else
+#define CALLGRIND_TOGGLE_COLLECT
+#define CALLGRIND_DUMP_STATS_AT(name)
+#endif
 
 #include "bench/BenchSupport.h"
 #include "core/BoardState.h"
@@ -91,11 +102,10 @@ struct Bench {
     int samples;
 
     // Times one click from its release, which is when a control acts; the press before it,
-    // with the pressed look it paints, is done, flushed and on the screen first, as it is by
-    // the time a finger lets go. (Released at once, the button's second face would also wait
-    // for the X server to finish with the first: Qt does not draw again into an image the
-    // server is still reading.)
-    Timing measure(const std::function<QWidget*(int)>& target, Repaint repaint) {
+    // with the pressed look it paints, is done, flushed and on the screen first, and the event
+    // loop has had its idle turn, as by the time a finger lets go.
+    Timing measure(const std::function<QWidget*(int)>& target, Repaint repaint,
+                   const std::string& name) {
         std::vector<double> times;
         std::vector<double> paints;
         const int warmUp = samples / 10;
@@ -103,16 +113,17 @@ struct Bench {
             QWidget* control = target(i);
             send(control, QEvent::MouseButtonPress);
             runPending();
+            // What the event loop does while the button is held, then the X server's own work.
+            QCoreApplication::processEvents();
             bench::waitForXServer();
             counter.paints = 0;
+            const bool counted = repaint == Repaint::Changed && i >= warmUp;
             const auto start = std::chrono::steady_clock::now();
-            send(control, QEvent::MouseButtonRelease);
-            if (repaint == Repaint::AllHolders) {
-                for (PictureHolder* holder : holders)
-                    holder->update();
-            }
-            if (repaint != Repaint::Deferred)
-                runPending();
+            if (counted)
+                CALLGRIND_TOGGLE_COLLECT;
+            release(control, repaint);
+            if (counted)
+                CALLGRIND_TOGGLE_COLLECT;
             const double us = microsecondsSince(start);
             if (repaint == Repaint::Deferred)
                 runPending();
@@ -121,7 +132,21 @@ struct Bench {
                 paints.push_back(counter.paints);
             }
         }
+        if (repaint == Repaint::Changed) {
+            const std::string dump = name + ", " + std::to_string(samples) + " releases";
+            CALLGRIND_DUMP_STATS_AT(dump.c_str());
+        }
         return {bench::median(times), bench::percentile(times, 0.9), bench::median(paints)};
+    }
+
+    void release(QWidget* control, Repaint repaint) {
+        send(control, QEvent::MouseButtonRelease);
+        if (repaint == Repaint::AllHolders) {
+            for (PictureHolder* holder : holders)
+                holder->update();
+        }
+        if (repaint != Repaint::Deferred)
+            runPending();
     }
 };
 
@@ -206,9 +231,10 @@ int main(int argc, char* argv[]) {
         click(controls.optionFor(level));
         runPending();
         for (Action& action : actions) {
-            const Timing deferred = bench.measure(action.control, Repaint::Deferred);
-            const Timing changed = bench.measure(action.control, Repaint::Changed);
-            const Timing all = bench.measure(action.control, Repaint::AllHolders);
+            const std::string name = std::string(action.name) + " at " + levelName(level);
+            const Timing deferred = bench.measure(action.control, Repaint::Deferred, name);
+            const Timing changed = bench.measure(action.control, Repaint::Changed, name);
+            const Timing all = bench.measure(action.control, Repaint::AllHolders, name);
             std::printf("  %-21s %-14s %8.1f / %6.1f %8.1f / %6.1f %8.1f / %6.1f %8.0f\n",
                         levelName(level), action.name, deferred.medianUs, deferred.p90Us,
                         changed.medianUs, changed.p90Us, all.medianUs, all.p90Us,
