@@ -36,7 +36,7 @@ void run(QAbstractButton& button, Release&& release) {
     }
     button.setUpdatesEnabled(false);
     release();
-    // Let go without a click (the pointer left the button first): drawn up with the next frame.
+    // Let go off the button, so no click and no released(): drawn up with the next frame.
     if (!button.updatesEnabled())
         button.setUpdatesEnabled(true);
 }
