@@ -53,6 +53,9 @@ echo "compiler:  $(c++ --version | head -n 1)"
 echo "build:     $(sed -n 's/^CMAKE_BUILD_TYPE:STRING=//p' "$BUILD/CMakeCache.txt")"
 # Wall-clock figures suffer when the machine is busy; the load shows how busy it was.
 echo "load:      $(cut -d ' ' -f 1-3 /proc/loadavg) (1, 5, 15 min) at start"
+# On a virtual machine, time its host gives to other guests ("steal") slows every figure too.
+cpu_jiffies() { awk '/^cpu / { print $2 + $3 + $4 + $7 + $8, $9 }' /proc/stat; }
+read -r busy_at_start steal_at_start < <(cpu_jiffies)
 echo "xvfb:      $(printf "%q " "${XVFB[@]}")"
 # Start-up depends on how many fonts fontconfig has to know; a desktop has hundreds.
 fonts=$(fc-list | wc -l)
@@ -153,3 +156,7 @@ echo "   holders repainted)"
     grep '^ROW' "$LOG" | cut -f 2-
 } | column -t -s $'\t'
 echo "load:      $(cut -d ' ' -f 1-3 /proc/loadavg) (1, 5, 15 min) at end"
+read -r busy_at_end steal_at_end < <(cpu_jiffies)
+awk -v busy=$((busy_at_end - busy_at_start)) -v steal=$((steal_at_end - steal_at_start)) \
+    'BEGIN { share = busy + steal > 0 ? 100 * steal / (busy + steal) : 0
+             printf "steal:     %.0f %% of the busy CPU time went to other guests\n", share }'
