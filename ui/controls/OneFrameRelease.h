@@ -17,6 +17,7 @@ namespace OneFrameRelease {
 // the button's constructor.
 inline void prepare(QAbstractButton& button) {
     QObject::connect(&button, &QAbstractButton::released, &button, [&button] {
+        // The attribute, not setUpdatesEnabled(true), which would ask for the repaint now.
         button.setAttribute(Qt::WA_UpdatesDisabled, false);
         // Asked for once the click has been handled, so the button is drawn after what the
         // click changed (Qt gathers a frame's areas far faster top to bottom than out of
